@@ -1,0 +1,36 @@
+// Run-time loading with the Windows loader.
+#include "shared_library.h"
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+namespace vexlan {
+
+std::string sharedLibraryFileName(const std::string& baseName) { return baseName + ".dll"; }
+
+LibraryHandle loadSharedLibrary(const std::string& fileName) {
+    return reinterpret_cast<LibraryHandle>(LoadLibraryA(fileName.c_str()));
+}
+
+void* findSymbol(LibraryHandle library, const char* name) {
+    if (library == nullptr) return nullptr;
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
+}
+
+void unloadSharedLibrary(LibraryHandle library) {
+    if (library != nullptr) FreeLibrary(static_cast<HMODULE>(library));
+}
+
+std::string lastLoaderError() {
+    const DWORD code = GetLastError();
+    if (code == 0) return std::string();
+    char buffer[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, buffer, sizeof buffer, nullptr);
+    std::string message(buffer, length);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    return message.empty() ? "error " + std::to_string(code) : message;
+}
+
+} // namespace vexlan

@@ -51,6 +51,9 @@ void TreeListControl::Dispose() {
         disposed_ = true;
         ControlRegistry::Remove(window_);
         DestroyWindow(window_);
+        // A disposed control raises nothing, and handlers keep their targets
+        // alive: let go of them.
+        events_.Clear();
     }
     Journal::Line("Dispose").Write();
 }

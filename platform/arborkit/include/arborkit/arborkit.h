@@ -6,7 +6,8 @@
 // SetParent. The control reports user events through its TreeEvent
 // (ITreeListControl::Events()), with the control's window handle, the event
 // type and an event data object. A control is released by Dispose (through
-// IDisposable), which destroys its window; after that every operation fails.
+// IDisposable), which destroys its window and drops the event's handlers;
+// after that every operation fails.
 //
 // Types that cross this interface are the component's own:
 //   * ComponentString: a UTF-16 text that may be absent, and absent is not
@@ -38,8 +39,9 @@
 //       BoundsRect            x,y,width,height
 //       a row record          {"font",size,tag,[{"value",fore,back,picture,"text"},...]}
 //       CreateTreeControl's result is the new control's window handle.
-//     A journal that cannot be written makes the operation fail with a
-//     ComponentError after the operation itself has taken effect.
+//     Events() itself and TreeEvent.Raise write no line. A journal that
+//     cannot be written makes the operation fail with a ComponentError after
+//     the operation itself has taken effect.
 #ifndef ARBORKIT_ARBORKIT_H
 #define ARBORKIT_ARBORKIT_H
 
@@ -313,6 +315,8 @@ public:
     void Remove(const TreeEventHandler& handler);
     void Raise(IntPtr handle, TreeEventType type, const std::shared_ptr<EventArgs>& data);
     std::size_t Count() const noexcept { return handlers_.size(); }
+    // Drops every handler (without journal lines): what disposal does.
+    void Clear() noexcept { handlers_.clear(); }
 
 private:
     bool IsSubscribed(const TreeEventHandler& handler) const noexcept;

@@ -2,6 +2,7 @@
 // through the installed header only.
 #include "arborkit/arborkit.h"
 #include "journal_file.h"
+#include "test_window.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 using namespace ArborkitLib;
 using testing::ElementsAre;
 using testing::HasSubstr;
+using testsupport::TestWindow;
 
 namespace {
 
@@ -31,7 +33,13 @@ TEST(ArborkitControl, EachControlOwnsItsOwnWindowUntilDisposed) {
 
     EXPECT_NE(firstWindow, secondWindow);
     EXPECT_TRUE(IsWindow(firstWindow));
-    EXPECT_EQ(GetParent(firstWindow), nullptr);
+    // Parked below the component's hidden window until someone places them.
+    const HWND parking = GetParent(firstWindow);
+    EXPECT_TRUE(IsWindow(parking));
+    EXPECT_EQ(GetParent(secondWindow), parking);
+    TestWindow host;
+    SetParent(firstWindow, host.handle());
+    EXPECT_EQ(GetParent(firstWindow), host.handle());
     EXPECT_EQ(StandIn::FindControl(firstWindow), first);
 
     auto* disposable = dynamic_cast<IDisposable*>(first.get());

@@ -71,10 +71,33 @@ TEST(WindowApi, ParentsCanBeSetChangedAndRemoved) {
 
     EXPECT_EQ(SetParent(child.handle(), second.handle()), first.handle());
     EXPECT_EQ(GetParent(child.handle()), second.handle());
+    EXPECT_EQ(SetParent(child.handle(), first.handle()), second.handle());
+    EXPECT_EQ(GetParent(child.handle()), first.handle());
+}
 
-    SetParent(child.handle(), nullptr);
-    EXPECT_EQ(GetParent(child.handle()), nullptr);
-    EXPECT_TRUE(IsWindow(child.handle()));
+TEST(WindowApi, OnlyChildWindowsReportTheirParent) {
+    TestWindow top;
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpszClassName = L"NodrixWindowApiStyleTest";
+    ASSERT_NE(RegisterClassW(&windowClass), 0);
+    const auto create = [](DWORD style, HWND parent) {
+        return CreateWindowExW(0, L"NodrixWindowApiStyleTest", L"", style, 0, 0, 10, 10, parent,
+                               nullptr, nullptr, nullptr);
+    };
+
+    HWND owned = create(0, top.handle());
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(GetParent(owned), nullptr) << "an owned top-level window has no parent";
+    EXPECT_EQ(create(WS_CHILD, nullptr), nullptr) << "a child window needs a parent";
+
+    HWND topLevel = create(0, nullptr);
+    SetParent(topLevel, top.handle());
+    EXPECT_EQ(GetParent(topLevel), nullptr) << "SetParent leaves the style as it is";
+
+    DestroyWindow(top.handle());
+    EXPECT_FALSE(IsWindow(owned)) << "owned windows go with their owner";
+    EXPECT_FALSE(IsWindow(topLevel));
 }
 
 TEST(WindowApi, AWindowCannotBecomeItsOwnAncestor) {

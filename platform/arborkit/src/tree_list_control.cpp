@@ -2,38 +2,60 @@
 
 #include "control_registry.h"
 
+#include <mutex>
+
 namespace ArborkitLib {
 
 namespace {
 
-constexpr const wchar_t* kWindowClass = L"ArborkitTreeList";
+constexpr const wchar_t* kControlClass = L"ArborkitTreeList";
+constexpr const wchar_t* kParkingClass = L"ArborkitParking";
 
-// The control paints nothing and handles no message itself yet.
-LRESULT CALLBACK controlWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// Neither window paints or handles any message itself yet.
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void registerWindowClassOnce() {
-    // A failure shows when the window cannot be created.
-    static const ATOM atom = [] {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = controlWindowProcedure;
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassW(&windowClass);
+void registerWindowClassesOnce() {
+    // A failure shows when a window cannot be created.
+    static const bool registered = [] {
+        for (const wchar_t* name : {kControlClass, kParkingClass}) {
+            WNDCLASSW windowClass{};
+            windowClass.lpfnWndProc = windowProcedure;
+            windowClass.lpszClassName = name;
+            RegisterClassW(&windowClass);
+        }
+        return true;
     }();
-    (void)atom;
+    (void)registered;
+}
+
+// A control's window is a child window, and a child window needs a parent
+// from its creation on. Until the caller places it in a window of its own,
+// it sits below this hidden top-level window, which lives as long as the
+// process (and is made anew should someone destroy it). Events of a control
+// that is still parked reach this window and go no further.
+HWND parkingWindow() {
+    static std::mutex mutex;
+    static HWND window = nullptr;
+    std::lock_guard lock(mutex);
+    if (!IsWindow(window)) {
+        window = CreateWindowExW(0, kParkingClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr,
+                                 nullptr);
+    }
+    return window;
 }
 
 } // namespace
 
 std::shared_ptr<TreeListControl> TreeListControl::Create() {
-    registerWindowClassOnce();
+    registerWindowClassesOnce();
     // The object first, so that its destructor releases the window should
     // anything after the window's creation fail.
     std::shared_ptr<TreeListControl> control(new TreeListControl());
     const BoundsRect& b = kDefaultBounds;
-    control->window_ = CreateWindowExW(0, kWindowClass, L"", 0, b.x, b.y, b.width, b.height,
-                                       nullptr, nullptr, nullptr, nullptr);
+    control->window_ = CreateWindowExW(0, kControlClass, L"", WS_CHILD, b.x, b.y, b.width, b.height,
+                                       parkingWindow(), nullptr, nullptr, nullptr);
     if (control->window_ == nullptr) throw ComponentError("cannot create the control's window");
     ControlRegistry::Add(control->window_, control);
     return control;

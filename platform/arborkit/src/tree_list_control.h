@@ -29,8 +29,9 @@ public:
     // Where a new control sits in its parent until it is placed.
     static constexpr BoundsRect kDefaultBounds{0, 0, 400, 300};
 
-    // A new control with a window of its own and no parent, known to
-    // StandIn::FindControl and StandIn::RaiseEvent until it is disposed.
+    // A new control with a child window of its own, parked below a hidden
+    // window of the component, known to StandIn::FindControl and
+    // StandIn::RaiseEvent until it is disposed.
     static std::shared_ptr<TreeListControl> Create();
 
     TreeListControl(const TreeListControl&) = delete;

@@ -21,7 +21,8 @@ struct WindowClass {
 
 struct Window {
     WNDPROC procedure;
-    std::uintptr_t parent; // 0: top-level
+    DWORD style;
+    std::uintptr_t parent; // the window this one is below (parent or owner); 0: none
 };
 
 // Class names compare case-insensitively for ASCII letters.
@@ -52,14 +53,15 @@ public:
         return atom;
     }
 
-    HWND create(LPCWSTR className, HWND parent) {
+    HWND create(LPCWSTR className, DWORD style, HWND parent) {
         std::lock_guard lock(mutex_);
         const WindowClass* cls = findClass(className);
         if (cls == nullptr) return nullptr;
         const std::uintptr_t parentId = id(parent);
         if (parentId != 0 && windows_.count(parentId) == 0) return nullptr;
+        if (parentId == 0 && (style & WS_CHILD) != 0) return nullptr;
         const std::uintptr_t handle = nextHandle_++;
-        windows_.emplace(handle, Window{cls->procedure, parentId});
+        windows_.emplace(handle, Window{cls->procedure, style, parentId});
         return reinterpret_cast<HWND>(handle);
     }
 
@@ -87,7 +89,8 @@ public:
     HWND parentOf(HWND hWnd) {
         std::lock_guard lock(mutex_);
         auto it = windows_.find(id(hWnd));
-        return it == windows_.end() ? nullptr : reinterpret_cast<HWND>(it->second.parent);
+        if (it == windows_.end() || (it->second.style & WS_CHILD) == 0) return nullptr;
+        return reinterpret_cast<HWND>(it->second.parent);
     }
 
     HWND reparent(HWND child, HWND newParent) {
@@ -150,9 +153,9 @@ ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass) {
     return Registry::instance().registerClass(*lpWndClass);
 }
 
-HWND WINAPI CreateWindowExW(DWORD, LPCWSTR lpClassName, LPCWSTR, DWORD, int, int, int, int,
+HWND WINAPI CreateWindowExW(DWORD, LPCWSTR lpClassName, LPCWSTR, DWORD dwStyle, int, int, int, int,
                             HWND hWndParent, HMENU, HINSTANCE, LPVOID) {
-    return Registry::instance().create(lpClassName, hWndParent);
+    return Registry::instance().create(lpClassName, dwStyle, hWndParent);
 }
 
 BOOL WINAPI DestroyWindow(HWND hWnd) { return Registry::instance().destroy(hWnd) ? TRUE : FALSE; }

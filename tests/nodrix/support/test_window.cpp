@@ -42,8 +42,9 @@ TestWindow::TestWindow(HWND parent) {
         return RegisterClassW(&windowClass);
     }();
     if (registered == 0) throw std::runtime_error("cannot register the test window class");
-    handle_ = CreateWindowExW(0, kClassName, L"test", 0, 0, 0, 100, 100, parent, nullptr, nullptr,
-                              nullptr);
+    const DWORD style = parent == nullptr ? 0 : WS_CHILD;
+    handle_ = CreateWindowExW(0, kClassName, L"test", style, 0, 0, 100, 100, parent, nullptr,
+                              nullptr, nullptr);
     if (handle_ == nullptr) throw std::runtime_error("cannot create a test window");
     windows()[handle_] = this;
 }

@@ -28,6 +28,7 @@ std::size_t payloadFieldCount(UINT message);
 // The payload a tree-list message points at, copied field by field.
 std::vector<std::int32_t> copyPayload(UINT message, LPARAM lParam);
 
+// A top-level window, or a child window of `parent`.
 class TestWindow {
 public:
     explicit TestWindow(HWND parent = nullptr);

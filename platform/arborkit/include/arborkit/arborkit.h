@@ -1,13 +1,13 @@
 // Arborkit: the tree-list component.
 //
 // A control is made by TreeComponentFactory::CreateTreeControl() and used
-// through ITreeListControl. Each control owns a window of the window API
-// (its Handle), which the caller places in a window of its own with
-// SetParent. The control reports user events through its TreeEvent
-// (ITreeListControl::Events()), with the control's window handle, the event
-// type and an event data object. A control is released by Dispose (through
-// IDisposable), which destroys its window and drops the event's handlers;
-// after that every operation fails.
+// through ITreeListControl. Each control owns a child window of the window
+// API (its Handle), which the caller places in a window of its own with
+// SetParent. Until then the window is parked below a hidden window of the
+// component, which receives nothing of interest. The control reports user events through its
+// TreeEvent (ITreeListControl::Events()), with the control's window handle, the event type and an
+// event data object. A control is released by Dispose (through IDisposable), which destroys its
+// window and drops the event's handlers; after that every operation fails.
 //
 // Types that cross this interface are the component's own:
 //   * ComponentString: a UTF-16 text that may be absent, and absent is not
@@ -487,7 +487,7 @@ public:
 class ARBORKIT_API TreeComponentFactory {
 public:
     // A new control, independent of every other, with a window of its own
-    // that has no parent yet. The control also supports IDisposable.
+    // that is still parked. The control also supports IDisposable.
     static std::shared_ptr<ITreeListControl> CreateTreeControl();
 };
 

@@ -20,12 +20,20 @@
 //     painting or destruction messages): a window procedure sees exactly the
 //     messages that callers send it. DefWindowProcW therefore has nothing to
 //     do and returns 0.
-//   * There is no screen: window styles, positions and sizes given to
-//     CreateWindowExW are accepted and not used; a window is "top-level"
-//     when it has no parent. Class names compare case-insensitively for
-//     ASCII letters, as in Win32.
-//   * DestroyWindow destroys the window and all its descendants.
+//   * There is no screen and no desktop window: positions and sizes given
+//     to CreateWindowExW are accepted and not used, and where Win32 would
+//     name the desktop window (the parent of a window given none by
+//     SetParent, the previous parent of a top-level window) the stand-in
+//     gives null.
+//   * Of the window styles only WS_CHILD has a meaning, the Win32 one: a
+//     child window needs a parent when it is created, and GetParent reports
+//     a window's parent only when the window has that style. A window
+//     without it that is created with, or given, a parent is a top-level
+//     window owned by that parent.
+//   * DestroyWindow destroys the window and every window below it (its
+//     children and owned windows, and theirs).
 //   * SetParent refuses to make a window its own ancestor.
+//   * Class names compare case-insensitively for ASCII letters, as in Win32.
 //   * The functions may be called from any thread (the state is guarded by
 //     a lock that is never held while a window procedure runs).
 //
@@ -94,15 +102,20 @@ typedef struct tagRECT {
 // First message number free for a window class's private messages.
 #define WM_USER 0x0400
 
+// Window style of a child window.
+#define WS_CHILD 0x40000000L
+
 extern "C" {
 
 // Registers a window class. Returns a non-zero class atom, or 0 when the
 // class is null, has no procedure or no name, or a class of that name exists.
 WINAPI_STANDIN_API ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass);
 
-// Creates a window of a registered class (named, or given as its atom), as a
-// child of hWndParent when that is not null. Returns null when the class is
-// unknown or hWndParent is not a window.
+// Creates a window of a registered class (named, or given as its atom),
+// placed below hWndParent when that is not null (as a child with WS_CHILD in
+// dwStyle, as an owned window without). Returns null when the class is
+// unknown, hWndParent is neither null nor a window, or a WS_CHILD window is
+// given no parent.
 WINAPI_STANDIN_API HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName,
                                                LPCWSTR lpWindowName, DWORD dwStyle, int X, int Y,
                                                int nWidth, int nHeight, HWND hWndParent,
@@ -114,13 +127,13 @@ WINAPI_STANDIN_API BOOL WINAPI DestroyWindow(HWND hWnd);
 // TRUE while hWnd names a window that has not been destroyed.
 WINAPI_STANDIN_API BOOL WINAPI IsWindow(HWND hWnd);
 
-// The window's parent, or null for a top-level window or a non-window.
+// The parent of a WS_CHILD window; null for any other window or a non-window.
 WINAPI_STANDIN_API HWND WINAPI GetParent(HWND hWnd);
 
-// Makes hWndNewParent (null: none) the parent of hWndChild. Returns the
-// previous parent; null also when it fails (hWndChild or a non-null
-// hWndNewParent is not a window, or hWndNewParent is hWndChild or one of its
-// descendants).
+// Places hWndChild below hWndNewParent (null: nowhere), keeping its style.
+// Returns the window it was below before; null also when it fails
+// (hWndChild or a non-null hWndNewParent is not a window, or hWndNewParent is
+// hWndChild or below it).
 WINAPI_STANDIN_API HWND WINAPI SetParent(HWND hWndChild, HWND hWndNewParent);
 
 // Calls the window's procedure with the message and returns its result;

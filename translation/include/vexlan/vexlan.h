@@ -137,19 +137,19 @@ VEXLAN_API int VxGetCadOptionDataFromFile(char* optionFile, int* geometryType, i
 // contract with the host: consecutive pointer-sized slots, nothing before or
 // between them, never reordered.
 struct VexlanFunctionTable {
-    int (*VxGetGeometryTypeFromFile)(char*);                                     // slot 0
-    int (*VxGetGeometryTypeFromName)(char*);                                     // slot 1
-    int (*VxGetGeometryTypeFromSolvaneName)(char*);                              // slot 2
-    const char* (*VxGetGeometryNameFromType)(int);                               // slot 3
-    const char* (*VxGetGeometrySolvaneNameFromType)(int);                        // slot 4
-    int (*VxGetTypeOfOptFile)(char*, char*, int*);                               // slot 5
-    const char* (*VxGetFileExtensions)(char*);                                   // slot 6
-    int (*VxGetCadOptionData)(int, int, char***, char***, char***, int*);        // slot 7
+    int (*VxGetGeometryTypeFromFile)(char*);                              // slot 0
+    int (*VxGetGeometryTypeFromName)(char*);                              // slot 1
+    int (*VxGetGeometryTypeFromSolvaneName)(char*);                       // slot 2
+    const char* (*VxGetGeometryNameFromType)(int);                        // slot 3
+    const char* (*VxGetGeometrySolvaneNameFromType)(int);                 // slot 4
+    int (*VxGetTypeOfOptFile)(char*, char*, int*);                        // slot 5
+    const char* (*VxGetFileExtensions)(char*);                            // slot 6
+    int (*VxGetCadOptionData)(int, int, char***, char***, char***, int*); // slot 7
     int (*VxGetCadOptionDataFromFile)(char*, int*, int*, char***, char***, char***,
-                                      int*);                                     // slot 8
-    int (*VxConvertToParasolid)(char*, int, char*, char*, char*, int);           // slot 9
-    int (*VxConvertFromParasolid)(char*, char*, int, char*, char*);              // slot 10
-    void (*VxSetProgressCallback)(void*);                                        // slot 11
+                                      int*);                           // slot 8
+    int (*VxConvertToParasolid)(char*, int, char*, char*, char*, int); // slot 9
+    int (*VxConvertFromParasolid)(char*, char*, int, char*, char*);    // slot 10
+    void (*VxSetProgressCallback)(void*);                              // slot 11
 };
 
 extern "C" {

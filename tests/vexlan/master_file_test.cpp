@@ -1,0 +1,115 @@
+// The master options file that ships with the library, as laid out in the
+// build's share/ (where "topdir" points for an installed package too).
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::set<std::string> kKnownNames = {
+#define SPAX_OPTION_NAME(name) #name,
+#include "spax/option_names.inc"
+#undef SPAX_OPTION_NAME
+};
+
+const char* const kFormats[] = {"CATIAV4",   "CATIAV5", "IGES",       "Karvex", "JT", "ACIS",
+                                "Parasolid", "ProE",    "SolidWorks", "STEP",   "UG", "VDA"};
+
+// The file as sections: header line -> entry lines (name, text), in order.
+// Deliberately independent of the library's reader: this checks the data.
+struct Entry {
+    std::string name;
+    std::string text;
+};
+using Sections = std::map<std::string, std::vector<Entry>>;
+
+struct ShippedFile {
+    std::vector<std::string> lines;
+    Sections sections;
+    std::vector<std::string> headerOrder;
+};
+
+ShippedFile readShippedFile() {
+    ShippedFile file;
+    std::ifstream in(std::string(VEXLAN_STAGE_SHARE_DIR) + "vexlan/res/OptionsMaster.opt",
+                     std::ios::binary);
+    EXPECT_TRUE(in.is_open());
+    std::string line;
+    std::vector<Entry>* current = nullptr;
+    while (std::getline(in, line)) {
+        file.lines.push_back(line);
+        if (line.empty() || line[0] == '!') continue;
+        const auto equals = line.find('=');
+        if (equals == std::string::npos && line.find('[') != std::string::npos) {
+            file.headerOrder.push_back(line);
+            current = &file.sections[line];
+            continue;
+        }
+        if (current != nullptr && equals != std::string::npos)
+            current->push_back({line.substr(0, equals), line.substr(equals + 1)});
+    }
+    return file;
+}
+
+class ShippedMasterFile : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { file = new ShippedFile(readShippedFile()); }
+    static void TearDownTestSuite() { delete file; }
+    static ShippedFile* file;
+};
+ShippedFile* ShippedMasterFile::file = nullptr;
+
+TEST_F(ShippedMasterFile, LinesArePlainShortAndWellFormed) {
+    ASSERT_FALSE(file->lines.empty());
+    EXPECT_EQ(file->lines.front()[0], '!') << "the file opens with its comment block";
+    for (const std::string& line : file->lines) {
+        SCOPED_TRACE(line);
+        EXPECT_LE(line.size(), 511u);
+        EXPECT_EQ(line.find('\r'), std::string::npos);
+        for (const char c : line)
+            EXPECT_TRUE(c >= 0x20 && c < 0x7f) << "plain printable text";
+    }
+}
+
+TEST_F(ShippedMasterFile, HoldsExactlyTheFourSectionsOfEveryFormatOnce) {
+    std::set<std::string> expected;
+    for (const char* format : kFormats)
+        for (const char* suffix : {"-R]", "-RD]", "-W]", "-WD]"})
+            expected.insert(std::string("[") + format + suffix);
+    EXPECT_EQ(std::set<std::string>(file->headerOrder.begin(), file->headerOrder.end()), expected);
+    EXPECT_EQ(file->headerOrder.size(), 48u) << "no header appears twice";
+}
+
+TEST_F(ShippedMasterFile, EveryOptionIsKnownDistinctAndExplained) {
+    for (const char* format : kFormats) {
+        for (const char* direction : {"-R", "-W"}) {
+            const std::string header = std::string("[") + format + direction;
+            SCOPED_TRACE(header + "]");
+            const std::vector<Entry>& options = file->sections[header + "]"];
+            const std::vector<Entry>& details = file->sections[header + "D]"];
+            EXPECT_GE(options.size(), 8u);
+            EXPECT_LE(options.size(), 25u);
+
+            std::set<std::string> names;
+            for (const Entry& option : options) {
+                EXPECT_TRUE(kKnownNames.count(option.name)) << option.name << " is unknown";
+                EXPECT_TRUE(names.insert(option.name).second) << option.name << " twice";
+                EXPECT_FALSE(option.text.empty()) << option.name << " has no default";
+                EXPECT_EQ(option.text.find('='), std::string::npos);
+            }
+            std::set<std::string> explained;
+            for (const Entry& detail : details) {
+                EXPECT_TRUE(names.count(detail.name)) << detail.name << " explains no option";
+                EXPECT_TRUE(explained.insert(detail.name).second) << detail.name << " twice";
+                EXPECT_GE(detail.text.size(), 20u) << detail.name << " needs a real explanation";
+            }
+            EXPECT_EQ(explained, names) << "every option has exactly one detail text";
+        }
+    }
+}
+
+} // namespace

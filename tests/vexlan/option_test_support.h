@@ -3,16 +3,15 @@
 #ifndef VEXLAN_TESTS_OPTION_TEST_SUPPORT_H
 #define VEXLAN_TESTS_OPTION_TEST_SUPPORT_H
 
+#include "test_support.h"
 #include "vexlan/vexlan.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <ostream>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,8 +19,7 @@
 namespace vexlan_test {
 
 // Sets or removes an environment variable for the life of the object, and
-// restores what was there before. The one place that knows how each
-// platform changes its environment.
+// restores what was there before.
 class ScopedEnvironment {
 public:
     ScopedEnvironment(std::string name, const std::optional<std::string>& value)
@@ -35,55 +33,35 @@ public:
 
 private:
     void apply(const std::optional<std::string>& value) {
-#if defined(_WIN32)
-        _putenv_s(m_name.c_str(), value ? value->c_str() : "");
-#else
         if (value)
-            setenv(m_name.c_str(), value->c_str(), 1);
+            test_support::setEnvironment(m_name.c_str(), *value);
         else
-            unsetenv(m_name.c_str());
-#endif
+            test_support::unsetEnvironment(m_name.c_str());
     }
 
     std::string m_name;
     std::optional<std::string> m_previous;
 };
 
-// A fresh directory below the system's temporary directory, removed with
-// everything in it when the object goes.
+// A scratch directory for option files, and "topdir" values that lead to it.
 class ScratchDirectory {
 public:
-    ScratchDirectory() {
-        std::random_device random;
-        const auto base = std::filesystem::temp_directory_path();
-        do {
-            m_path = base / ("vexlan-test-" + std::to_string(random()) + std::to_string(random()));
-        } while (!std::filesystem::create_directory(m_path));
-    }
-    ~ScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
     // The directory with a trailing separator, as "topdir" wants it.
-    std::string withSeparator() const { return (m_path / "").string(); }
-    std::string withoutSeparator() const { return m_path.string(); }
+    std::string withSeparator() const { return (m_directory.path() / "").string(); }
+    std::string withoutSeparator() const { return m_directory.path().string(); }
 
-    // Writes `bytes` exactly as given (no line-end translation) and returns
-    // the file's path.
+    // Writes `bytes` exactly as given (no line-end translation), creating
+    // the folders on the way, and returns the file's path.
     std::string write(const std::string& relative, const std::string& bytes) const {
-        const auto file = m_path / relative;
+        const auto file = m_directory.path() / relative;
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        EXPECT_TRUE(out.good()) << file;
+        test_support::writeFile(file.string(), bytes);
+        EXPECT_EQ(test_support::readFile(file.string()), bytes) << file;
         return file.string();
     }
 
 private:
-    std::filesystem::path m_path;
+    test_support::ScratchDirectory m_directory;
 };
 
 inline constexpr const char* kMasterLocation = "vexlan/res/OptionsMaster.opt";

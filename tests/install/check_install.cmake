@@ -12,7 +12,8 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
-foreach(file include/vexlan/vexlan.h include/vexlan/vexlan_options.h lib/cmake/Vexlan/VexlanConfig.cmake)
+foreach(file include/vexlan/vexlan.h include/vexlan/vexlan_options.h lib/cmake/Vexlan/VexlanConfig.cmake
+             share/vexlan/res/OptionsMaster.opt)
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "missing from the installed package: ${file}")
     endif()

@@ -79,9 +79,10 @@ TEST_F(Catalogue, NameLookupsAreExactAndCaseSensitive) {
         int byHostName;
     };
     const Case cases[] = {
-        {"Parasolid", 6, 12}, {"parasolid", 12, 6},   {"unigraphics", 12, 10}, {"UG", 10, 12},
-        {"IGES", 2, 12},      {"igs", 12, 2},         {"IGES ", 12, 12},       {" IGES", 12, 12},
-        {"IGE", 12, 12},      {"IGESX", 12, 12},      {"", 12, 12},            {"nonsense", 12, 12},
+        {"Parasolid", 6, 12}, {"parasolid", 12, 6}, {"unigraphics", 12, 10},
+        {"UG", 10, 12},       {"IGES", 2, 12},      {"igs", 12, 2},
+        {"IGES ", 12, 12},    {" IGES", 12, 12},    {"IGE", 12, 12},
+        {"IGESX", 12, 12},    {"", 12, 12},         {"nonsense", 12, 12},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.argument);
@@ -108,7 +109,10 @@ TEST_F(Catalogue, FilterTextForUnknownOrMissingHostNames) {
         const char* argument;
         const char* filter;
     } cases[] = {
-        {"IGES", "*.*"}, {"Igs", "*.*"}, {"nonsense", "*.*"}, {"", "*.*"},
+        {"IGES", "*.*"},
+        {"Igs", "*.*"},
+        {"nonsense", "*.*"},
+        {"", "*.*"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.argument);
@@ -142,11 +146,32 @@ struct DetectionCase {
 
 const DetectionCase kDetectionCases[] = {
     // every rule of the table, in order
-    {"a.model", 0}, {"a.exp", 0}, {"a.session", 0}, {"a.CATPart", 1}, {"a.CATProduct", 1},
-    {"a.CGR", 1}, {"a.igs", 2}, {"a.iges", 2}, {"a.kvp", 3}, {"a.kva", 3}, {"a.jt", 4},
-    {"a.sat", 5}, {"a.sab", 5}, {"a.asat", 5}, {"a.asab", 5}, {"a.x_t", 6}, {"a.xmt_txt", 6},
-    {"a.x_b", 6}, {"a.xmt_bin", 6}, {"a.prt", 7}, {"a.asm", 7}, {"a.sldprt", 8},
-    {"a.sldasm", 8}, {"a.stp", 9}, {"a.step", 9}, {"a.vda", 11},
+    {"a.model", 0},
+    {"a.exp", 0},
+    {"a.session", 0},
+    {"a.CATPart", 1},
+    {"a.CATProduct", 1},
+    {"a.CGR", 1},
+    {"a.igs", 2},
+    {"a.iges", 2},
+    {"a.kvp", 3},
+    {"a.kva", 3},
+    {"a.jt", 4},
+    {"a.sat", 5},
+    {"a.sab", 5},
+    {"a.asat", 5},
+    {"a.asab", 5},
+    {"a.x_t", 6},
+    {"a.xmt_txt", 6},
+    {"a.x_b", 6},
+    {"a.xmt_bin", 6},
+    {"a.prt", 7},
+    {"a.asm", 7},
+    {"a.sldprt", 8},
+    {"a.sldasm", 8},
+    {"a.stp", 9},
+    {"a.step", 9},
+    {"a.vda", 11},
     // paths, blanks and dots
     {"C:\\models\\wheel.CATPart", 1},
     {"/home/user/models/wheel.CATPart", 1},

@@ -14,8 +14,10 @@ int main(int argc, char** argv) {
     }
 
     static const char* const kSamples[] = {
-        "bracket.igs", "C:\\models\\wheel.CATPart", "housing.stp", "gear.prt", "gear.prt.3",
-        "body.x_b", "notes.txt", "archive.d/readme",
+        "bracket.igs", "C:\\models\\wheel.CATPart",
+        "housing.stp", "gear.prt",
+        "gear.prt.3",  "body.x_b",
+        "notes.txt",   "archive.d/readme",
     };
     std::printf("\n%-28s %s\n", "file", "detected format");
     for (const char* sample : kSamples) {

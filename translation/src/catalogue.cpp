@@ -7,18 +7,26 @@
 // The catalogue texts are constants of the library; the arrays are exported
 // as char* for the host, which must never write through them.
 char* gSupportedGeoms[VX_GEOMETRY_COUNT] = {
-    const_cast<char*>("CATIAV4"),   const_cast<char*>("CATIAV5"),    const_cast<char*>("IGES"),
-    const_cast<char*>("Karvex"),    const_cast<char*>("JT"),         const_cast<char*>("ACIS"),
-    const_cast<char*>("Parasolid"), const_cast<char*>("ProE"),       const_cast<char*>("SolidWorks"),
-    const_cast<char*>("STEP"),      const_cast<char*>("UG"),         const_cast<char*>("VDA"),
+    const_cast<char*>("CATIAV4"),   const_cast<char*>("CATIAV5"), const_cast<char*>("IGES"),
+    const_cast<char*>("Karvex"),    const_cast<char*>("JT"),      const_cast<char*>("ACIS"),
+    const_cast<char*>("Parasolid"), const_cast<char*>("ProE"),    const_cast<char*>("SolidWorks"),
+    const_cast<char*>("STEP"),      const_cast<char*>("UG"),      const_cast<char*>("VDA"),
     const_cast<char*>(""),
 };
 
 char* gSolvaneGeomNames[VX_GEOMETRY_COUNT] = {
-    const_cast<char*>("catiav4"),   const_cast<char*>("catiav5"),     const_cast<char*>("igs"),
-    const_cast<char*>("karvex"),    const_cast<char*>("jt"),          const_cast<char*>("acis"),
-    const_cast<char*>("parasolid"), const_cast<char*>("proe"),        const_cast<char*>("solidworks"),
-    const_cast<char*>("stp"),       const_cast<char*>("unigraphics"), const_cast<char*>("vda"),
+    const_cast<char*>("catiav4"),
+    const_cast<char*>("catiav5"),
+    const_cast<char*>("igs"),
+    const_cast<char*>("karvex"),
+    const_cast<char*>("jt"),
+    const_cast<char*>("acis"),
+    const_cast<char*>("parasolid"),
+    const_cast<char*>("proe"),
+    const_cast<char*>("solidworks"),
+    const_cast<char*>("stp"),
+    const_cast<char*>("unigraphics"),
+    const_cast<char*>("vda"),
     const_cast<char*>(""),
 };
 

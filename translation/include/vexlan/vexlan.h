@@ -115,12 +115,14 @@ VEXLAN_API void VxSetProgressCallback(void* progressFunction);
 
 // Reads the header of a user option file: writes the display name of its
 // format into `formatName` (at least 11 bytes) and 1 (reader) or 0 (writer)
-// into `isReader`. Returns 0 when an argument is missing, else 1.
+// into `isReader` (0 also when the file names no direction). Returns 0 when
+// an argument is missing, else 1.
 VEXLAN_API int VxGetTypeOfOptFile(char* optionFile, char* formatName, int* isReader);
 // The master option set of a format and direction as three malloc'ed arrays
 // of malloc'ed strings (names, values, detail texts) and a count. Returns 1
 // when arrays were handed out; the caller frees every string, then every
-// array.
+// array. Otherwise (no options, or no memory) the arrays are null and the
+// count is 0.
 VEXLAN_API int VxGetCadOptionData(int geometryType, int isReader, char*** names, char*** values,
                                   char*** details, int* count);
 // The option set that a user option file leaves, as VxGetCadOptionData does,
@@ -137,19 +139,19 @@ VEXLAN_API int VxGetCadOptionDataFromFile(char* optionFile, int* geometryType, i
 // contract with the host: consecutive pointer-sized slots, nothing before or
 // between them, never reordered.
 struct VexlanFunctionTable {
-    int (*VxGetGeometryTypeFromFile)(char*);                                     // slot 0
-    int (*VxGetGeometryTypeFromName)(char*);                                     // slot 1
-    int (*VxGetGeometryTypeFromSolvaneName)(char*);                              // slot 2
-    const char* (*VxGetGeometryNameFromType)(int);                               // slot 3
-    const char* (*VxGetGeometrySolvaneNameFromType)(int);                        // slot 4
-    int (*VxGetTypeOfOptFile)(char*, char*, int*);                               // slot 5
-    const char* (*VxGetFileExtensions)(char*);                                   // slot 6
-    int (*VxGetCadOptionData)(int, int, char***, char***, char***, int*);        // slot 7
+    int (*VxGetGeometryTypeFromFile)(char*);                              // slot 0
+    int (*VxGetGeometryTypeFromName)(char*);                              // slot 1
+    int (*VxGetGeometryTypeFromSolvaneName)(char*);                       // slot 2
+    const char* (*VxGetGeometryNameFromType)(int);                        // slot 3
+    const char* (*VxGetGeometrySolvaneNameFromType)(int);                 // slot 4
+    int (*VxGetTypeOfOptFile)(char*, char*, int*);                        // slot 5
+    const char* (*VxGetFileExtensions)(char*);                            // slot 6
+    int (*VxGetCadOptionData)(int, int, char***, char***, char***, int*); // slot 7
     int (*VxGetCadOptionDataFromFile)(char*, int*, int*, char***, char***, char***,
-                                      int*);                                     // slot 8
-    int (*VxConvertToParasolid)(char*, int, char*, char*, char*, int);           // slot 9
-    int (*VxConvertFromParasolid)(char*, char*, int, char*, char*);              // slot 10
-    void (*VxSetProgressCallback)(void*);                                        // slot 11
+                                      int*);                           // slot 8
+    int (*VxConvertToParasolid)(char*, int, char*, char*, char*, int); // slot 9
+    int (*VxConvertFromParasolid)(char*, char*, int, char*, char*);    // slot 10
+    void (*VxSetProgressCallback)(void*);                              // slot 11
 };
 
 extern "C" {

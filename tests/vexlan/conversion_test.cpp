@@ -1,6 +1,7 @@
 // Both conversions, checked through the translator stand-in's journal: the
 // exact order of translator operations, the results, the host messages and
 // what is left on disk.
+#include "spax/progress.h"
 #include "spax/result.h"
 #include "test_support.h"
 #include "vexlan/vexlan.h"
@@ -38,6 +39,13 @@ const char* const kMasterFile = "! test master file\n"
                                 "WriteSchema=AP214\n"
                                 "Author=Nobody\n";
 
+// Progress functions a host may install.
+int gFirstCalls = 0;
+int gSecondCalls = 0;
+void firstProgress(double, int&) { ++gFirstCalls; }
+void secondProgress(double, int&) { ++gSecondCalls; }
+void stopAtOnce(double, int& stop) { stop = 1; }
+
 class Conversions : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -55,6 +63,11 @@ protected:
         unsetEnvironment("SPAX_STANDIN_THROW");
         unsetEnvironment("SPAX_STANDIN_CONVERT_RESULT");
 
+        // Each test starts as a fresh host: no progress function installed.
+        SPAXProgressReport_fct = nullptr;
+        gFirstCalls = 0;
+        gSecondCalls = 0;
+
         model = scratch.file("part.igs");
         parasolid = scratch.file("part.x_t");
         writeFile(model, "IGES model");
@@ -66,6 +79,20 @@ protected:
     Lines messageLines() const { return readLines(messages); }
     // Temporary files left behind by a conversion.
     bool temporaryDirectoryIsEmpty() const { return fs::is_empty(temporaryDirectory); }
+    // The journal with each temporary file name, random by design, replaced
+    // by "<temporary>".
+    Lines journalWithoutTemporaryNames() const {
+        const std::string prefix = (fs::path(temporaryDirectory) / "").string();
+        Lines lines = journalLines();
+        for (std::string& line : lines) {
+            for (auto at = line.find(prefix); at != std::string::npos; at = line.find(prefix)) {
+                const auto end = line.find('\t', at);
+                line.replace(at, end == std::string::npos ? std::string::npos : end - at,
+                             "<temporary>");
+            }
+        }
+        return lines;
+    }
 
     test_support::ScratchDirectory scratch;
     std::string journal;
@@ -440,10 +467,15 @@ TEST_F(Conversions, ThrowAtAnyOperationReleasesEverythingInReverseAndSendsOneMes
         unsetEnvironment("SPAX_STANDIN_THROW");
         fs::remove(journal);
         ASSERT_EQ(conversion.run(), 1);
-        const Lines reference = journalLines();
+        const Lines reference = journalWithoutTemporaryNames();
         EXPECT_TRUE(pendingReleases(reference).empty());
+        for (const char* operation :
+             {"SPAIOptions::Load\t", "SPAIConverter::StartLog\t", "SPAIConverter::StopLog\t"})
+            ASSERT_TRUE(
+                std::any_of(reference.begin(), reference.end(),
+                            [&](const std::string& line) { return line.rfind(operation, 0) == 0; }))
+                << "the reference run covers " << operation;
 
-        std::size_t injected = 0;
         for (std::size_t at = 0; at < reference.size(); ++at) {
             const std::string operation = reference[at].substr(0, reference[at].find('\t'));
             if (operation[0] == '~') continue; // destructors never throw
@@ -466,23 +498,15 @@ TEST_F(Conversions, ThrowAtAnyOperationReleasesEverythingInReverseAndSendsOneMes
             const Lines releases = pendingReleases(
                 failedConstruction ? Lines(prefix.begin(), prefix.end() - 1) : prefix);
             expected.insert(expected.end(), releases.begin(), releases.end());
-            EXPECT_EQ(journalLines(), expected);
+            EXPECT_EQ(journalWithoutTemporaryNames(), expected);
             EXPECT_TRUE(temporaryDirectoryIsEmpty()) << "no temporary option file is left";
-            ++injected;
         }
-        EXPECT_GE(injected, 20u);
     }
 }
 
 // ---------------------------------------------------------------------------
 // Progress
 // ---------------------------------------------------------------------------
-
-int gFirstCalls = 0;
-int gSecondCalls = 0;
-void firstProgress(double, int&) { ++gFirstCalls; }
-void secondProgress(double, int&) { ++gSecondCalls; }
-void stopAtOnce(double, int& stop) { stop = 1; }
 
 TEST_F(Conversions, NullProgressFunctionKeepsTheOneInstalledBefore) {
     VxSetProgressCallback(reinterpret_cast<void*>(&firstProgress));

@@ -1,0 +1,3 @@
+#include "spax/progress.h"
+
+SPAXProgressReportFct SPAXProgressReport_fct = nullptr;

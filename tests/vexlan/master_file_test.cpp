@@ -1,5 +1,8 @@
 // The master options file that ships with the library, as laid out in the
 // build's share/ (where "topdir" points for an installed package too).
+#include "option_test_support.h"
+#include "vexlan/vexlan.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -110,6 +113,48 @@ TEST_F(ShippedMasterFile, EveryOptionIsKnownDistinctAndExplained) {
             EXPECT_EQ(explained, names) << "every option has exactly one detail text";
         }
     }
+}
+
+// What the host receives from the shipped file: for every format and
+// direction the very option section of the file, each option explained.
+TEST_F(ShippedMasterFile, EveryFormatAndDirectionHandsOutItsOptionSet) {
+    VxInitializeMaps();
+    vexlan_test::ScopedEnvironment topdir("topdir", std::string(VEXLAN_STAGE_SHARE_DIR));
+    for (int type = 0; type < 12; ++type) {
+        for (const bool isReader : {true, false}) {
+            const std::string header = std::string("[") + kFormats[type] + (isReader ? "-R" : "-W");
+            SCOPED_TRACE(header + "]");
+            const std::vector<vexlan_test::Option> options =
+                vexlan_test::masterOptions(type, isReader);
+            const std::vector<Entry>& section = file->sections[header + "]"];
+            ASSERT_EQ(options.size(), section.size());
+            for (std::size_t i = 0; i < options.size(); ++i) {
+                EXPECT_EQ(options[i].name, section[i].name);
+                EXPECT_EQ(options[i].value, section[i].text);
+                EXPECT_FALSE(options[i].detail.empty()) << options[i].name;
+            }
+        }
+    }
+}
+
+TEST_F(ShippedMasterFile, AUserFileChangesItsValues) {
+    VxInitializeMaps();
+    vexlan_test::ScratchDirectory directory;
+    vexlan_test::ScopedEnvironment topdir("topdir", std::string(VEXLAN_STAGE_SHARE_DIR));
+    const vexlan_test::FileOptions got = vexlan_test::userFileOptions(
+        directory.write("export.opt", "! saved by the host\r\n[STEP-W]\r\nWriteSchema=AP242\r\n"
+                                      "WriteUnits=Inch\r\nNoSuchOption=1\r\n"));
+    ASSERT_EQ(got.result, 1);
+    EXPECT_EQ(got.type, VX_STEP);
+    EXPECT_EQ(got.isReader, 0);
+    std::map<std::string, std::string> values;
+    for (const vexlan_test::Option& option : got.options)
+        values[option.name] = option.value;
+    EXPECT_EQ(got.options.size(), file->sections["[STEP-W]"].size());
+    EXPECT_EQ(values["WriteSchema"], "AP242");
+    EXPECT_EQ(values["WriteUnits"], "Inch");
+    EXPECT_EQ(values["Tolerance"], "0.001");
+    EXPECT_EQ(values.count("NoSuchOption"), 0u);
 }
 
 } // namespace

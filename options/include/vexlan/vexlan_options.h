@@ -6,6 +6,13 @@
 // file, when the object is built from one, overrides values. Afterwards the
 // object is only read. Objects are built on the stack inside one call and
 // are neither copied nor assigned.
+//
+// The master options file is "topdir" followed directly by
+// "vexlan/res/OptionsMaster.opt" ("topdir" ends with a separator); it is read
+// afresh for every object. Sections are found by the format's display name,
+// so the format catalogue must be filled (vexlan_entry_point) first.
+// Option files are read byte for byte; a line holds at most 511 characters,
+// and the rest of a longer line is skipped.
 #ifndef VEXLAN_VEXLAN_OPTIONS_H
 #define VEXLAN_VEXLAN_OPTIONS_H
 
@@ -25,7 +32,9 @@ public:
     VexlanOptions(VexlanGeometryType type, bool isReader);
     // Format and direction from the header line of the user option file at
     // `path`; unless `headerOnly`, also the master option set of that format
-    // and direction with the file's values applied.
+    // and direction with the file's values applied. Only the direction "R"
+    // means reader: a file that names no direction (no file, no header, a
+    // header with one token) gives a writer object.
     VexlanOptions(const std::string& path, bool headerOnly);
     ~VexlanOptions();
 

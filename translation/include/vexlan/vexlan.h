@@ -115,12 +115,14 @@ VEXLAN_API void VxSetProgressCallback(void* progressFunction);
 
 // Reads the header of a user option file: writes the display name of its
 // format into `formatName` (at least 11 bytes) and 1 (reader) or 0 (writer)
-// into `isReader`. Returns 0 when an argument is missing, else 1.
+// into `isReader` (0 also when the file names no direction). Returns 0 when
+// an argument is missing, else 1.
 VEXLAN_API int VxGetTypeOfOptFile(char* optionFile, char* formatName, int* isReader);
 // The master option set of a format and direction as three malloc'ed arrays
 // of malloc'ed strings (names, values, detail texts) and a count. Returns 1
 // when arrays were handed out; the caller frees every string, then every
-// array.
+// array. Otherwise (no options, or no memory) the arrays are null and the
+// count is 0.
 VEXLAN_API int VxGetCadOptionData(int geometryType, int isReader, char*** names, char*** values,
                                   char*** details, int* count);
 // The option set that a user option file leaves, as VxGetCadOptionData does,

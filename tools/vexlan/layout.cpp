@@ -63,6 +63,12 @@ std::vector<fs::path> libraryCandidates(const fs::path& toolDir,
     return {prefixOf(toolDir) / "lib" / libraryFileName, toolDir / libraryFileName};
 }
 
+std::vector<fs::path> hostCoreCandidates(const fs::path& toolDir,
+                                         const std::string& hostCoreFileName) {
+    if (toolDir.empty()) return {};
+    return {prefixOf(toolDir) / "host" / hostCoreFileName, toolDir / hostCoreFileName};
+}
+
 Topdir chooseTopdir(bool hasOption, const std::string& option, const char* variable,
                     const fs::path& toolDir) {
     if (hasOption) return {withTrailingSeparator(option), TopdirSource::CommandLine};

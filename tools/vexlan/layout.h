@@ -3,6 +3,7 @@
 // An installation and a build tree share one layout:
 //   <prefix>/bin/vexlan                          the tool
 //   <prefix>/lib/<library>                       the library (or beside the tool)
+//   <prefix>/host/<host core library>            the host's core library (or beside the tool)
 //   <prefix>/share/vexlan/res/OptionsMaster.opt  the master options file
 // The library finds the master options file as the "topdir" environment
 // variable followed directly by vexlan/res/OptionsMaster.opt, so "topdir"
@@ -24,6 +25,12 @@ inline constexpr char kMasterFileBelowTopdir[] = "vexlan/res/OptionsMaster.opt";
 // the installation's lib folder, then the tool's own folder.
 std::vector<std::filesystem::path> libraryCandidates(const std::filesystem::path& toolDir,
                                                      const std::string& libraryFileName);
+
+// Files of the host core library to try, in this order: the installation's
+// host folder, then the tool's own folder. The tool is a host, and a host
+// provides its core library before it loads Vexlan.
+std::vector<std::filesystem::path> hostCoreCandidates(const std::filesystem::path& toolDir,
+                                                      const std::string& hostCoreFileName);
 
 // Where the value of "topdir" comes from.
 enum class TopdirSource { CommandLine, Environment, ToolLayout, None };

@@ -37,6 +37,14 @@ Choice chooseFile(const fs::path& file, const fs::path& toolDir) {
     return {name, true, tried};
 }
 
+// The host core library of the tool's installation, loaded for the rest of
+// the tool's life; null when there is none.
+void* loadHostCore(const fs::path& toolDir) {
+    for (const fs::path& candidate : hostCoreCandidates(toolDir, sharedLibraryFileName("slvcore")))
+        if (fileExists(candidate.string())) return loadSharedLibrary(candidate.string());
+    return nullptr;
+}
+
 template <typename Function> Function symbol(void* handle, const char* name) {
     return reinterpret_cast<Function>(findSymbol(handle, name));
 }
@@ -48,6 +56,7 @@ void VexlanLibrary::Unload::operator()(void* handle) const { unloadSharedLibrary
 void VexlanLibrary::FreeTable::operator()(VexlanFunctionTable* table) const { std::free(table); }
 
 VexlanLibrary::VexlanLibrary(const fs::path& file, const fs::path& toolDir) {
+    m_hostCore.reset(loadHostCore(toolDir));
     const Choice choice = chooseFile(file, toolDir);
     m_file = choice.file;
     m_handle.reset(loadSharedLibrary(m_file));

@@ -18,6 +18,11 @@ public:
     // found in the tool's installation (see layout.h), else the one that the
     // platform's loader finds by name. Then enters it, which fills the
     // format catalogue. Throws a ToolError saying what was tried.
+    //
+    // Before that, like any host, it loads its core library (slvcore) when
+    // its installation holds one: the library then finds it loaded and
+    // shows its messages through it. Without one the library manages on its
+    // own (messages go to standard error).
     VexlanLibrary(const std::filesystem::path& file, const std::filesystem::path& toolDir);
     ~VexlanLibrary();
 
@@ -42,8 +47,9 @@ private:
     };
 
     std::string m_file;
-    // Released in reverse: the table goes back to the heap before the
-    // library is unloaded.
+    // Released in reverse: the table goes back to the heap, then the library
+    // is unloaded, then the host core library it may have used.
+    std::unique_ptr<void, Unload> m_hostCore;
     std::unique_ptr<void, Unload> m_handle;
     std::unique_ptr<VexlanFunctionTable, FreeTable> m_table;
     const char* (*m_version)() = nullptr;

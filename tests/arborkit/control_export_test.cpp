@@ -89,8 +89,9 @@ TEST_F(Export, AFileThatCannotBeWrittenIsAnErrorAndLeavesAnEarlierFileAlone) {
     EXPECT_EQ(test_support::readFile(earlier.string()), "earlier");
 
     const std::filesystem::path noDirectory = scratch.path() / "missing" / "tree.txt";
-    EXPECT_THAT(failure(text(noDirectory.u16string())),
-                testing::AllOf(HasSubstr("ExportDataToTxt"), HasSubstr("missing/tree.txt")));
+    EXPECT_THAT(
+        failure(text(noDirectory.u16string())),
+        testing::AllOf(HasSubstr("ExportDataToTxt"), HasSubstr("missing"), HasSubstr("tree.txt")));
     EXPECT_FALSE(std::filesystem::exists(noDirectory.parent_path()));
 
     const std::filesystem::path directory = scratch.path() / "a directory";

@@ -50,6 +50,16 @@ std::string quoted(const std::string& argument) {
 #endif
 }
 
+// The command line as the shell that std::system starts needs it. cmd.exe
+// drops the first and the last quote of a line that starts with one.
+std::string forShell(const std::string& command) {
+#if defined(_WIN32)
+    return '"' + command + '"';
+#else
+    return command;
+#endif
+}
+
 int exitCodeOf(int status) {
 #if defined(_WIN32)
     return status;
@@ -112,7 +122,7 @@ protected:
         const fs::path out = work / "stdout.txt";
         const fs::path err = work / "stderr.txt";
         command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
-        const int status = std::system(command.c_str());
+        const int status = std::system(forShell(command).c_str());
         return {exitCodeOf(status), readFile(out), readFile(err)};
     }
 

@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -537,6 +539,283 @@ TEST_F(FacadeForwarding, ControlRectBecomesEdges) {
         EXPECT_EQ(r.right, c.expected.right);
         EXPECT_EQ(r.bottom, c.expected.bottom);
     }
+}
+
+// ---------------------------------------------------------------------------
+// Results from a real tree
+// ---------------------------------------------------------------------------
+
+// A small tree, as a file browser shows it:
+//
+//   Name        Size (no caption)
+//   docs
+//     a.txt     10
+//     img
+//       b.png   20
+//   readme      40
+//
+// b.png has a picture, and every node is shown.
+class SmallTree : public testing::Test {
+protected:
+    SmallTree() {
+        const NDXxXtraTreeList::DCtrlEditType text{0};
+        list.AddColumn(L"name", L"name", L"Name", true, false, text, true);
+        list.AddColumn(L"size", L"size", nullptr, true, false, text, true);
+        docs = list.AddNode(L"docs", -1);
+        a = addRow(L"a.txt", L"10", docs);
+        img = list.AddNode(L"img", docs);
+        b = addRow(L"b.png", L"20", img);
+        readme = addRow(L"readme", L"40", -1);
+        list.AddImage(1, 100, 0, 16, 16);
+        list.SetCellPicture(b, 0, 1);
+        list.ExpandTlistAll();
+        journal.clear();
+    }
+
+    int addRow(const wchar_t* name, const wchar_t* size, int parent) {
+        _Cell_Info cells[] = {{name, 0, 0, -1, nullptr}, {size, 0, 0, -1, nullptr}};
+        _Row_Info row{nullptr, 0.0F, 2, cells, 0};
+        return list.AddNodeEx(&row, parent);
+    }
+
+    void runTable(const std::vector<Forwarding>& table) {
+        for (const Forwarding& row : table)
+            expectForwarded(list, journal, row.line, row.call, Outcome::Success);
+    }
+
+    ScopedJournal journal;
+    NDXxXtraTreeList list;
+    int docs = -1, a = -1, img = -1, b = -1, readme = -1;
+};
+
+std::string id(int value) { return std::to_string(value); }
+
+TEST_F(SmallTree, EveryResultComesBackAsTheControlGaveIt) {
+    list.SetKeyFieldName(L"name");
+    list.SetDelimiter(L"/");
+    list.SetColumnTag(1, -7);
+    list.SetCellTag(b, 1, 0x7FFFFFFF);
+    list.SetNodeTag(a, kTagMin);
+    list.SetAllowMultiSelection(true);
+    list.SelectNode(readme, true);
+    list.SelectNode(a, true);
+    list.SetFocusedCol(1);
+    const RECT cell = list.GetCellRect(b, 1);
+    const int x = (cell.left + cell.right) / 2;
+    const int y = (cell.top + cell.bottom) / 2;
+    const std::string point = id(x) + "\t" + id(y);
+    runTable({
+        {"GetNodeCount", [](auto& t) { return number(t.GetNodeCount()); }},
+        {"GetNodeLevel\t" + id(b), [&](auto& t) { return number(t.GetNodeLevel(b)); }},
+        {"GetParentNode\t" + id(b), [&](auto& t) { return number(t.GetParentNode(b)); }},
+        {"GetParentNode\t" + id(docs), [&](auto& t) { return number(t.GetParentNode(docs)); }},
+        {"GetNextSiblingNode\t" + id(a), [&](auto& t) { return number(t.GetNextSiblingNode(a)); }},
+        {"GetNodeIndexById\t" + id(img), [&](auto& t) { return number(t.GetNodeIndexById(img)); }},
+        {"GetNodeTag\t" + id(a), [&](auto& t) { return tag(t.GetNodeTag(a)); }},
+        {"GetNodeIdByKeyValue\t\"docs/img/b.png\"",
+         [](auto& t) { return number(t.GetNodeIdByKeyValue(L"docs/img/b.png")); }},
+        {"GetNodeIdByKeyValue\t\"docs/none\"",
+         [](auto& t) { return number(t.GetNodeIdByKeyValue(L"docs/none")); }},
+        {"GetColumnCount", [](auto& t) { return number(t.GetColumnCount()); }},
+        {"GetColumnCaption\t0", [](auto& t) { return text(t.GetColumnCaption(0)); }},
+        {"GetColumnCaption\t1", [](auto& t) { return text(t.GetColumnCaption(1)); }},
+        {"GetColumnWidth\t1", [](auto& t) { return number(t.GetColumnWidth(1)); }},
+        {"GetColumnVisibleIndex\t1", [](auto& t) { return number(t.GetColumnVisibleIndex(1)); }},
+        {"GetVisibleColumnCount", [](auto& t) { return number(t.GetVisibleColumnCount()); }},
+        {"GetNextVisibleColumnIndex\t0",
+         [](auto& t) { return number(t.GetNextVisibleColumnIndex(0)); }},
+        {"GetPreVisibleColumnIndex\t0",
+         [](auto& t) { return number(t.GetPreVisibleColumnIndex(0)); }},
+        {"GetColumnTag\t1", [](auto& t) { return number(t.GetColumnTag(1)); }},
+        {"GetColumnHeaderHeight", [](auto& t) { return number(t.GetColumnHeaderHeight()); }},
+        {"GetCellValue\t" + id(b) + "\t0", [&](auto& t) { return text(t.GetCellValue(b, 0)); }},
+        {"GetCellTag\t" + id(b) + "\t1", [&](auto& t) { return number(t.GetCellTag(b, 1)); }},
+        {"GetCellRect\t" + id(b) + "\t1", [&](auto& t) { return rect(t.GetCellRect(b, 1)); }},
+        {"IsSelected\t" + id(a), [&](auto& t) { return flag(t.IsSelected(a)); }},
+        {"IsSelected\t" + id(b), [&](auto& t) { return flag(t.IsSelected(b)); }},
+        {"GetSelectedNodesCount", [](auto& t) { return number(t.GetSelectedNodesCount()); }},
+        {"GetSelectedNodeId\t1", [](auto& t) { return number(t.GetSelectedNodeId(1)); }},
+        {"GetFocusedRow", [](auto& t) { return number(t.GetFocusedRow()); }},
+        {"GetFocusedCol", [](auto& t) { return number(t.GetFocusedCol()); }},
+        {"GetTopVisibleNodeIndex", [](auto& t) { return number(t.GetTopVisibleNodeIndex()); }},
+        {"GetVisibleNodesCount", [](auto& t) { return number(t.GetVisibleNodesCount()); }},
+        {"GetNodeVisibleIndex\t" + id(b),
+         [&](auto& t) { return number(t.GetNodeVisibleIndex(b)); }},
+        {"GetNextVisibleNodeId\t" + id(b),
+         [&](auto& t) { return number(t.GetNextVisibleNodeId(b)); }},
+        {"GetPreVisibleNodeId\t" + id(b),
+         [&](auto& t) { return number(t.GetPreVisibleNodeId(b)); }},
+        {"GetRowByPoint\t" + point, [&](auto& t) { return number(t.GetRowByPoint(x, y)); }},
+        {"GetColByPoint\t" + point, [&](auto& t) { return number(t.GetColByPoint(x, y)); }},
+        {"GetPictureRect\t" + id(b), [&](auto& t) { return rect(t.GetPictureRect(b)); }},
+        {"GetControlRect", [](auto& t) { return rect(t.GetControlRect()); }},
+        {"AddNode\t\"new\"\t" + id(readme),
+         [&](auto& t) { return number(t.AddNode(L"new", readme)); }},
+        {"AddColumn\t\"kind\"\t\"kind\"\t\"Kind\"\tfalse\ttrue\tint32:2\tfalse",
+         [](auto& t) {
+             return number(t.AddColumn(L"kind", L"kind", L"Kind", false, true,
+                                       NDXxXtraTreeList::DCtrlEditType{2}, false));
+         }},
+    });
+}
+
+TEST_F(SmallTree, TagsKeepAllSixtyFourBitsThereAndBack) {
+    static int someObject = 0;
+    const auto address = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(&someObject));
+    for (std::int64_t value :
+         {std::int64_t{0}, std::int64_t{-1}, std::int64_t{1} << 40, kTagMin, kTagMax, address}) {
+        SCOPED_TRACE(value);
+        list.SetNodeTag(a, value);
+        EXPECT_EQ(list.GetNodeTag(a), value);
+        list.SetNodeTagPtr(b, value);
+        EXPECT_EQ(list.GetNodeTag(b), value);
+        _Row_Info row{nullptr, 0.0F, 0, nullptr, value};
+        EXPECT_EQ(list.GetNodeTag(list.AddNodeEx(&row, docs)), value);
+    }
+}
+
+TEST_F(SmallTree, TextResultsFollowTheTextRule) {
+    const auto control = ArborkitLib::StandIn::FindControl(list.Handle());
+    ASSERT_NE(control, nullptr);
+    using ArborkitLib::ComponentString;
+    using ArborkitLib::Value;
+
+    list.SetCellValue(a, 1, L"12 kB");
+    EXPECT_EQ(list.GetCellValue(a, 1), L"12 kB");
+    list.SetCellValue(a, 1, nullptr);
+    EXPECT_EQ(list.GetCellValue(a, 1), L"") << "no value";
+    list.SetCellValue(a, 1, L"");
+    EXPECT_EQ(list.GetCellValue(a, 1), L"");
+    control->SetCellValue(a, 1, Value::FromString(ComponentString(std::u16string(u"ab\0cd", 5))));
+    EXPECT_EQ(list.GetCellValue(a, 1), L"ab") << "a text ends at its first NUL";
+    control->SetCellValue(a, 1, Value::FromInt32(5));
+    EXPECT_THROW(list.GetCellValue(a, 1), std::runtime_error) << "a number is no text";
+
+    EXPECT_EQ(list.GetColumnCaption(1), L"") << "no caption";
+    list.SetColumnCaption(1, L"");
+    EXPECT_EQ(list.GetColumnCaption(1), L"");
+    list.SetColumnCaption(1, L"Gr\u00f6\u00dfe \U0001F4C1");
+    EXPECT_EQ(list.GetColumnCaption(1), L"Gr\u00f6\u00dfe \U0001F4C1");
+}
+
+TEST_F(SmallTree, HeaderRectSumsTheWidthsOfColumnsUpToCol) {
+    list.AddColumn(L"kind", L"kind", L"Kind", true, false, NDXxXtraTreeList::DCtrlEditType{0},
+                   true);
+    list.SetColumnWidth(0, 50);
+    list.SetColumnWidth(1, 60);
+    list.SetColumnWidth(2, 70);
+    list.SetColumnHeaderHeight(20);
+    // The visible order does not enter: the sum goes by column index.
+    list.SetColumnVisibleIndex(2, 0);
+    struct Case {
+        LONG col;
+        LONG right;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {-1, 0, {"GetColumnHeaderHeight\t=> 20"}},
+        {std::numeric_limits<LONG>::min(), 0, {"GetColumnHeaderHeight\t=> 20"}},
+        {0, 50, {"GetColumnWidth\t0\t=> 50", "GetColumnHeaderHeight\t=> 20"}},
+        {1,
+         110,
+         {"GetColumnWidth\t0\t=> 50", "GetColumnWidth\t1\t=> 60", "GetColumnHeaderHeight\t=> 20"}},
+        {2,
+         180,
+         {"GetColumnWidth\t0\t=> 50", "GetColumnWidth\t1\t=> 60", "GetColumnWidth\t2\t=> 70",
+          "GetColumnHeaderHeight\t=> 20"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.col);
+        journal.clear();
+        const RECT r = list.GetColumnHeaderRect(c.col);
+        EXPECT_EQ(r.left, 0);
+        EXPECT_EQ(r.top, 0);
+        EXPECT_EQ(r.right, c.right);
+        EXPECT_EQ(r.bottom, 20);
+        EXPECT_EQ(journal.lines(), c.calls);
+    }
+    // Past the last column the first missing width ends it all.
+    journal.clear();
+    EXPECT_THROW(list.GetColumnHeaderRect(3), ArborkitLib::ComponentError);
+    EXPECT_EQ(journal.lines().size(), 4u);
+}
+
+TEST_F(SmallTree, CellAndPictureRectsAgreeWithTheHitTests) {
+    for (int node : {docs, a, img, b, readme}) {
+        for (LONG col : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "node " << node << ", column " << col);
+            const RECT r = list.GetCellRect(node, col);
+            ASSERT_LT(r.left, r.right);
+            ASSERT_LT(r.top, r.bottom);
+            // Corners inside the cell, and the first points outside it.
+            EXPECT_EQ(list.GetRowByPoint(r.left, r.top), node);
+            EXPECT_EQ(list.GetColByPoint(r.left, r.top), col);
+            EXPECT_EQ(list.GetRowByPoint(r.right - 1, r.bottom - 1), node);
+            EXPECT_EQ(list.GetColByPoint(r.right - 1, r.bottom - 1), col);
+            EXPECT_NE(list.GetRowByPoint(r.left, r.bottom), node);
+            EXPECT_NE(list.GetColByPoint(r.right, r.top), col);
+        }
+    }
+    const RECT picture = list.GetPictureRect(b);
+    const RECT cell = list.GetCellRect(b, 0);
+    EXPECT_EQ(picture.right - picture.left, 16);
+    EXPECT_EQ(picture.bottom - picture.top, 16);
+    EXPECT_GE(picture.left, cell.left);
+    EXPECT_LE(picture.right, cell.right);
+    EXPECT_EQ(list.GetRowByPoint(picture.left, picture.top), b);
+}
+
+TEST_F(SmallTree, SetSelectedAndSetFocusedRowHaveOneEffect) {
+    list.SetAllowMultiSelection(true);
+    for (auto focus : {&NDXxXtraTreeList::SetSelected, &NDXxXtraTreeList::SetFocusedRow}) {
+        list.SelectNode(a, true);
+        list.SelectNode(readme, true);
+        (list.*focus)(b);
+        EXPECT_EQ(list.GetFocusedRow(), b);
+        EXPECT_EQ(list.GetSelectedNodesCount(), 1);
+        EXPECT_TRUE(list.IsSelected(b));
+        list.ClearSelection();
+    }
+}
+
+TEST_F(SmallTree, TheSelectionIsReadByPosition) {
+    list.SetAllowMultiSelection(true);
+    for (int node : {readme, a, b})
+        list.SelectNode(node, true);
+    journal.clear();
+    std::vector<int> selected;
+    for (int i = 0; i < list.GetSelectedNodesCount(); ++i)
+        selected.push_back(list.GetSelectedNodeId(i));
+    EXPECT_EQ(selected, (std::vector<int>{readme, a, b}));
+    EXPECT_THAT(journal.linesStartingWith("GetSelectedNodeId"),
+                ElementsAre("GetSelectedNodeId\t0\t=> " + id(readme),
+                            "GetSelectedNodeId\t1\t=> " + id(a),
+                            "GetSelectedNodeId\t2\t=> " + id(b)));
+}
+
+TEST_F(SmallTree, ACopyDrivesTheSameTree) {
+    NDXxXtraTreeList copy(list);
+    const int added = copy.AddNode(L"added", img);
+    EXPECT_EQ(list.GetParentNode(added), img);
+    EXPECT_EQ(list.GetCellValue(added, 0), L"added");
+}
+
+TEST_F(SmallTree, ExportWritesTheVisibleTree) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        ("nodrix-export-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".txt");
+    list.SetCellDisplayText(readme, 1, L"40 B");
+    list.ExportDataToTxt(file.wstring().c_str());
+    std::ifstream in(file, std::ios::binary);
+    const std::string written{std::istreambuf_iterator<char>(in), {}};
+    in.close();
+    std::filesystem::remove(file);
+    EXPECT_EQ(written, "Name\tsize\n"
+                       "docs\t\n"
+                       "  a.txt\t10\n"
+                       "  img\t\n"
+                       "    b.png\t20\n"
+                       "readme\t40 B\n");
 }
 
 } // namespace

@@ -26,3 +26,11 @@ run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G ${GENERATOR}
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
 run(${WORK_DIR}/consumer/nodrix_consumer)
 message(STATUS "${last_output}")
+
+# The demonstration is installed beside the package and finds its libraries
+# there.
+file(GLOB demo ${prefix}/bin/nodrix-demo ${prefix}/bin/nodrix-demo.exe)
+if(NOT demo)
+    message(FATAL_ERROR "missing from the installed package: bin/nodrix-demo")
+endif()
+run(${demo} ${prefix}/include)

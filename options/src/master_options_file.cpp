@@ -4,6 +4,7 @@
 // shows in the next object.
 #include "vexlan/vexlan_options.h"
 
+#include "option_line_reader.h"
 #include "option_section_reader.h"
 
 #include <cstdlib>
@@ -21,10 +22,8 @@ bool VexlanOptions::InitMaster() {
     const char* const topdir = std::getenv(kTopdirVariable);
     if (topdir == nullptr || *topdir == '\0') return false;
 
-    // Binary mode: the line reader sees every byte and handles line ends
-    // itself, the same on every platform.
-    std::ifstream file(std::string(topdir) + kMasterOptionsLocation, std::ios::binary);
-    if (!file.is_open()) {
+    std::ifstream file;
+    if (!vexlan::detail::openOptionFile(file, std::string(topdir) + kMasterOptionsLocation)) {
         m_geometryType = VX_UNKNOWN;
         return false;
     }

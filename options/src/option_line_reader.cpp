@@ -1,6 +1,16 @@
 #include "option_line_reader.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace vexlan::detail {
+
+bool openOptionFile(std::ifstream& file, const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
+    file.open(path, std::ios::binary);
+    return file.is_open();
+}
 
 bool readOptionLine(std::istream& in, std::string& line) {
     line.clear();

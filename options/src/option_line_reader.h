@@ -14,12 +14,17 @@
 #define VEXLAN_OPTION_LINE_READER_H
 
 #include <cstddef>
+#include <fstream>
 #include <istream>
 #include <string>
 
 namespace vexlan::detail {
 
 inline constexpr std::size_t kMaxOptionLineLength = 511;
+
+// Opens an option file for reading in binary mode. False when it cannot be
+// opened or names a directory (which some platforms open, then read nothing).
+bool openOptionFile(std::ifstream& file, const std::string& path);
 
 // Reads the next line into `line`. False, with `line` empty, when the stream
 // holds nothing more (or is not readable).

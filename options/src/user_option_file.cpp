@@ -3,6 +3,7 @@
 #include "vexlan/vexlan_options.h"
 
 #include "option_file_header.h"
+#include "option_line_reader.h"
 
 #include <cstring>
 
@@ -21,8 +22,10 @@ VexlanOptions::VexlanOptions(const std::string& path, bool headerOnly)
 
     std::string header;
     {
-        std::ifstream file(path, std::ios::binary);
-        if (!file.is_open() || !vexlan::detail::findOptionHeaderLine(file, header)) return;
+        std::ifstream file;
+        if (!vexlan::detail::openOptionFile(file, path) ||
+            !vexlan::detail::findOptionHeaderLine(file, header))
+            return;
     }
 
     std::vector<std::string> tokens = vexlan::detail::tokeniseOptionHeader(header);
@@ -39,8 +42,8 @@ VexlanOptions::VexlanOptions(const std::string& path, bool headerOnly)
 
 bool VexlanOptions::ApplyOptionsFromFile(const std::string& path) {
     if (path.empty()) return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) return false;
+    std::ifstream file;
+    if (!vexlan::detail::openOptionFile(file, path)) return false;
 
     // The section is found by its exact header, rebuilt from the format and
     // direction: a header written as "[ IGES - R ]" names IGES reader but

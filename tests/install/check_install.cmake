@@ -13,11 +13,25 @@ endfunction()
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 foreach(file include/vexlan/vexlan.h include/vexlan/vexlan_options.h lib/cmake/Vexlan/VexlanConfig.cmake
-             share/vexlan/res/OptionsMaster.opt)
+             share/vexlan/res/OptionsMaster.opt include/spax/converter.h)
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "missing from the installed package: ${file}")
     endif()
 endforeach()
+
+# The installed library finds the translator's libraries beside itself,
+# wherever the package is unpacked.
+if(READELF AND EXISTS ${prefix}/lib/libVexlan.so)
+    run(${READELF} -d ${prefix}/lib/libVexlan.so)
+    if(NOT last_output MATCHES "\\(RUNPATH\\)[^\n]*\\[\\$ORIGIN\\]")
+        message(FATAL_ERROR "installed libVexlan.so lacks RUNPATH $ORIGIN:\n${last_output}")
+    endif()
+    foreach(library libSPAXBase.so libSPAXConverter.so)
+        if(NOT EXISTS ${prefix}/lib/${library})
+            message(FATAL_ERROR "missing from the installed package: lib/${library}")
+        endif()
+    endforeach()
+endif()
 
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G ${GENERATOR}
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}

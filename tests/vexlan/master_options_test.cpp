@@ -170,6 +170,7 @@ TEST(MasterOptionsFile, LocationAndMissingFiles) {
     VxInitializeMaps();
     ScratchDirectory directory;
     directory.write(vexlan_test::kMasterLocation, "[IGES-R]\nA=1\n[STEP-W]\nB=2\n");
+    directory.write(std::string("folder/") + vexlan_test::kMasterLocation + "/unrelated", "");
     const std::string topdir = directory.withSeparator();
     struct Case {
         const char* what;
@@ -189,6 +190,7 @@ TEST(MasterOptionsFile, LocationAndMissingFiles) {
          true,
          {VX_UNKNOWN, 0}},
         {"directory without the file", topdir + "vexlan/", VX_IGES, true, {VX_UNKNOWN, 0}},
+        {"the file's path is a directory", topdir + "folder/", VX_IGES, true, {VX_UNKNOWN, 0}},
         {"missing, out-of-range format", topdir + "nowhere/", 13, false, {VX_UNKNOWN, 0}},
         {"no option section: the format stays", topdir, VX_IGES, false, {VX_IGES, 0}},
         {"out-of-range format is kept", topdir, 13, true, {13, 0}},

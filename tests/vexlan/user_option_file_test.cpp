@@ -207,6 +207,7 @@ TEST(UserOptionFile, FailureOutcomes) {
     };
     const Case cases[] = {
         {"file missing", directory.withSeparator() + "missing.opt", VX_UNKNOWN, 0},
+        {"a directory, not a file", directory.withSeparator(), VX_UNKNOWN, 0},
         {"no line with a bracket", directory.write("a.opt", "A=1\n"), VX_UNKNOWN, 0},
         {"no token", directory.write("b.opt", "[]\n"), VX_UNKNOWN, 0},
         {"single token: format found, no options", directory.write("c.opt", "[IGES]\nA=5\n"),

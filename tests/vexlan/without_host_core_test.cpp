@@ -1,10 +1,12 @@
 // The library in a process where the host core library cannot be found.
 #include "shared_library.h"
+#include "test_support.h"
 #include "vexlan/vexlan.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -42,6 +44,42 @@ TEST_F(WithoutHostCore, EachMessageGoesToStandardErrorInstead) {
     EXPECT_NE(firstLine.find(vexlan::sharedLibraryFileName("slvcore")), std::string::npos);
     EXPECT_TRUE(firstLine.ends_with(ending)) << firstLine;
     EXPECT_TRUE(shown.ends_with("; level 0: " + std::string(text) + "\n")) << shown;
+}
+
+TEST_F(WithoutHostCore, OptionFilesAreStillAppliedThroughATemporaryFileOfOurOwn) {
+    namespace fs = std::filesystem;
+    test_support::ScratchDirectory scratch;
+    fs::create_directories(scratch.path() / "vexlan" / "res");
+    fs::create_directory(scratch.path() / "tmp");
+    test_support::writeFile(scratch.file("vexlan/res/OptionsMaster.opt"),
+                            "[IGES-R]\nTolerance=0.01\nReadLayers=1\n");
+    test_support::writeFile(scratch.file("user.opt"), "[IGES-R]\nReadLayers=0\n");
+    test_support::writeFile(scratch.file("part.igs"), "IGES model");
+    test_support::setEnvironment("topdir", (scratch.path() / "").string());
+    test_support::setEnvironment("SPAX_STANDIN_JOURNAL", scratch.file("journal.txt"));
+    test_support::setTemporaryDirectory(scratch.file("tmp"));
+    VxInitializeMaps();
+
+    const std::string in = scratch.file("part.igs");
+    const std::string out = scratch.file("part.x_t");
+    const std::string options = scratch.file("user.opt");
+    EXPECT_EQ(VxConvertToParasolid(const_cast<char*>(in.c_str()), VX_IGES,
+                                   const_cast<char*>(out.c_str()),
+                                   const_cast<char*>(options.c_str()), nullptr, 0),
+              1);
+
+    const auto journal = test_support::readLines(scratch.file("journal.txt"));
+    EXPECT_NE(std::find(journal.begin(), journal.end(),
+                        "SPAIConverter::SetOptions\tTolerance=0.01\tReadLayers=0"),
+              journal.end());
+    const auto load = std::find_if(journal.begin(), journal.end(), [](const std::string& line) {
+        return line.rfind("SPAIOptions::Load\t", 0) == 0;
+    });
+    ASSERT_NE(load, journal.end());
+    const std::string temporary = load->substr(18, load->find('\t', 18) - 18);
+    EXPECT_EQ(fs::path(temporary).parent_path(), fs::path(scratch.file("tmp")));
+    EXPECT_EQ(fs::path(temporary).filename().string().rfind("vexlan", 0), 0u) << temporary;
+    EXPECT_TRUE(fs::is_empty(scratch.file("tmp"))) << "the temporary file is removed";
 }
 
 } // namespace

@@ -1,0 +1,40 @@
+#include "control_registry.h"
+
+#include <map>
+#include <mutex>
+
+namespace ArborkitLib {
+
+namespace {
+
+struct Registry {
+    std::mutex mutex;
+    std::map<HWND, std::weak_ptr<TreeListControl>> controls;
+};
+
+// Never destroyed, so that controls released while the process exits can
+// still remove themselves.
+Registry& registry() {
+    static Registry* instance = new Registry;
+    return *instance;
+}
+
+} // namespace
+
+void ControlRegistry::Add(HWND window, const std::weak_ptr<TreeListControl>& control) {
+    std::lock_guard lock(registry().mutex);
+    registry().controls[window] = control;
+}
+
+void ControlRegistry::Remove(HWND window) {
+    std::lock_guard lock(registry().mutex);
+    registry().controls.erase(window);
+}
+
+std::shared_ptr<TreeListControl> ControlRegistry::Find(HWND window) {
+    std::lock_guard lock(registry().mutex);
+    auto it = registry().controls.find(window);
+    return it == registry().controls.end() ? nullptr : it->second.lock();
+}
+
+} // namespace ArborkitLib

@@ -1,0 +1,193 @@
+#include "journal.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+
+namespace ArborkitLib::Journal {
+
+namespace {
+
+constexpr const char* kJournalVariable = "ARBORKIT_STANDIN_JOURNAL";
+
+void appendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+// The escape for a character that has one, or null.
+const char* escapeFor(char32_t c) {
+    switch (c) {
+    case U'\\':
+        return "\\\\";
+    case U'"':
+        return "\\\"";
+    case U'\t':
+        return "\\t";
+    case U'\n':
+        return "\\n";
+    case U'\r':
+        return "\\r";
+    case U'\0':
+        return "\\0";
+    default:
+        return nullptr;
+    }
+}
+
+void appendEscaped(std::string& out, char32_t c) {
+    if (const char* escape = escapeFor(c)) {
+        out += escape;
+    } else {
+        appendUtf8(out, c);
+    }
+}
+
+bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+template <class Number> void renderNumber(std::string& out, Number value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+std::mutex& fileMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+} // namespace
+
+void Render(std::string& out, std::int32_t value) { renderNumber(out, value); }
+void Render(std::string& out, std::uint8_t value) { renderNumber(out, unsigned{value}); }
+void Render(std::string& out, bool value) { out += value ? "true" : "false"; }
+// to_chars without a format gives the shortest text that reads back as the
+// same float.
+void Render(std::string& out, float value) { renderNumber(out, value); }
+void Render(std::string& out, IntPtr value) { renderNumber(out, value.value); }
+
+void Render(std::string& out, const ComponentString& value) {
+    if (value.IsAbsent()) {
+        out += "null";
+        return;
+    }
+    const std::u16string& units = value.Text();
+    out += '"';
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t unit = units[i];
+        if (isHighSurrogate(unit) && i + 1 < units.size() && isLowSurrogate(units[i + 1])) {
+            const char32_t high = unit - 0xD800;
+            const char32_t low = units[++i] - 0xDC00;
+            appendUtf8(out, 0x10000 + (high << 10) + low);
+        } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
+            appendUtf8(out, U'\uFFFD');
+        } else {
+            appendEscaped(out, unit);
+        }
+    }
+    out += '"';
+}
+
+void Render(std::string& out, const Value& value) {
+    switch (value.GetKind()) {
+    case Value::Kind::Nothing:
+        out += "null";
+        break;
+    case Value::Kind::Int32:
+        out += "int32:";
+        Render(out, value.AsInt32());
+        break;
+    case Value::Kind::IntPtr:
+        out += "intptr:";
+        Render(out, value.AsIntPtr());
+        break;
+    case Value::Kind::String:
+        Render(out, value.AsString());
+        break;
+    }
+}
+
+void Render(std::string& out, const BoundsRect& value) {
+    Render(out, value.x);
+    out += ',';
+    Render(out, value.y);
+    out += ',';
+    Render(out, value.width);
+    out += ',';
+    Render(out, value.height);
+}
+
+void Render(std::string& out, const CellInfoRecord& value) {
+    out += '{';
+    Render(out, value.value);
+    out += ',';
+    Render(out, value.foreColor);
+    out += ',';
+    Render(out, value.backColor);
+    out += ',';
+    Render(out, value.picture);
+    out += ',';
+    Render(out, value.displayText);
+    out += '}';
+}
+
+void Render(std::string& out, const RowInfoRecord& value) {
+    out += '{';
+    Render(out, value.fontName);
+    out += ',';
+    Render(out, value.fontSize);
+    out += ',';
+    Render(out, value.nodeTag);
+    out += ",[";
+    for (std::size_t i = 0; i < value.cells.size(); ++i) {
+        if (i != 0) out += ',';
+        Render(out, value.cells[i]);
+    }
+    out += "]}";
+}
+
+void RenderMessage(std::string& out, std::string_view message) {
+    out += '"';
+    for (char c : message) {
+        if (const char* escape = escapeFor(static_cast<unsigned char>(c))) {
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void Line::Write() const {
+    const char* path = std::getenv(kJournalVariable);
+    if (path == nullptr || *path == '\0') return;
+
+    std::lock_guard lock(fileMutex());
+    std::FILE* file = std::fopen(path, "ab");
+    bool written = file != nullptr;
+    if (written) {
+        written = std::fwrite(text_.data(), 1, text_.size(), file) == text_.size() &&
+                  std::fputc('\n', file) != EOF;
+        written = std::fclose(file) == 0 && written;
+    }
+    if (!written) {
+        throw ComponentError(std::string("cannot append to the journal ") + path);
+    }
+}
+
+} // namespace ArborkitLib::Journal

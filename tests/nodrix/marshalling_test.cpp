@@ -108,6 +108,13 @@ TEST(Tags, KeepAllSixtyFourBitsBothWays) {
     }
 }
 
+TEST(Tags, OnlyAPointerSizedIntegerIsATag) {
+    EXPECT_EQ(NDXxUtil::UnboxIntPtr(Value::FromIntPtr(IntPtr(-1))), IntPtr(-1));
+    for (const Value& other : {Value(), Value::FromInt32(5), Value::FromString(units(u"5"))}) {
+        EXPECT_THROW(NDXxUtil::UnboxIntPtr(other), std::runtime_error);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Rectangles
 // ---------------------------------------------------------------------------

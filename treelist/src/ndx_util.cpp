@@ -46,6 +46,16 @@ ArborkitLib::IntPtr ToIntPtr(std::int64_t src) {
 
 std::int64_t ToIntPtr(ArborkitLib::IntPtr src) { return static_cast<std::int64_t>(src.value); }
 
+ArborkitLib::IntPtr UnboxIntPtr(const ArborkitLib::Value& value) {
+    if (value.GetKind() != ArborkitLib::Value::Kind::IntPtr) {
+        throw std::runtime_error(std::string("the control gave ") + kindName(value.GetKind()) +
+                                 " where a pointer-sized integer was expected");
+    }
+    return value.AsIntPtr();
+}
+
+std::int32_t ToSigned(std::uint32_t src) { return static_cast<std::int32_t>(src); }
+
 std::wstring ToWString(const ArborkitLib::Value& result) {
     using Kind = ArborkitLib::Value::Kind;
     if (result.GetKind() != Kind::String && result.GetKind() != Kind::Nothing) {

@@ -5,6 +5,10 @@
 //   * text results: a string or nothing; absent and empty both give the
 //     empty std::wstring, and a NUL inside the string ends it (ToWString);
 //   * 64-bit tags and pointer-sized integers keep all their bits (ToIntPtr);
+//     a tag the control gives back must be a pointer-sized integer
+//     (UnboxIntPtr);
+//   * unsigned colours and picture ids cross as signed 32-bit integers with
+//     the same bits (ToSigned);
 //   * rectangles: origin and size become edges (ToRect);
 //   * rows: a _Row_Info becomes a RowInfoRecord (ToRowInfoRecord).
 #ifndef NODRIX_NDX_UTIL_H
@@ -26,6 +30,13 @@ const char16_t* ToStringPointer(const ArborkitLib::ComponentString& src);
 
 ArborkitLib::IntPtr ToIntPtr(std::int64_t src);
 std::int64_t ToIntPtr(ArborkitLib::IntPtr src);
+
+// The pointer-sized integer a generic value holds. A std::runtime_error when
+// the control gave a value of any other kind, nothing included.
+ArborkitLib::IntPtr UnboxIntPtr(const ArborkitLib::Value& value);
+
+// The same 32 bits read as a signed number: 0xFFFFFFFF gives -1.
+std::int32_t ToSigned(std::uint32_t src);
 
 // A text result. A std::runtime_error when the control gave a value that is
 // neither a string nor nothing.

@@ -17,6 +17,11 @@ function(c_string out text)
 endfunction()
 
 tidy(compiler "${VX_COMPILER_ID} ${VX_COMPILE_FLAGS}")
+# "LINKER:a,b" is CMake's spelling of options handed through the compiler
+# driver to the linker; show them as the driver receives them.
+if(VX_LINKER_WRAPPER)
+    string(REPLACE "LINKER:" "${VX_LINKER_WRAPPER}" VX_LINK_OPTIONS "${VX_LINK_OPTIONS}")
+endif()
 tidy(link_options "${VX_LINK_OPTIONS}")
 tidy(preprocessor "${VX_PREPROCESSOR}")
 tidy(system "${VX_BUILD_SYSTEM}")

@@ -39,3 +39,21 @@ run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G ${GENERATOR}
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
 run(${CMAKE_COMMAND} -E env "topdir=${prefix}/share/" ${WORK_DIR}/consumer/vexlan_consumer)
 message(STATUS "${last_output}")
+
+# The installed tool finds the library and the master options file in its own
+# installation, with no configuration at all.
+if(EXPECT_TOOL)
+    file(GLOB tool ${prefix}/bin/vexlan ${prefix}/bin/vexlan.exe)
+    if(NOT tool)
+        message(FATAL_ERROR "missing from the installed package: bin/vexlan")
+    endif()
+    run(${CMAKE_COMMAND} -E env --unset=topdir --unset=VEXLAN_LIBRARY
+        ${tool} options IGES --reader)
+    if(NOT last_output MATCHES "IGES reader options \\([1-9][0-9]* *\\) from the master options file ${prefix}/share/")
+        message(FATAL_ERROR "the installed tool did not use its installation:\n${last_output}")
+    endif()
+    run(${CMAKE_COMMAND} -E env --unset=topdir --unset=VEXLAN_LIBRARY ${tool} version)
+    if(NOT last_output MATCHES "${prefix}/lib/")
+        message(FATAL_ERROR "the installed tool did not load the installed library:\n${last_output}")
+    endif()
+endif()

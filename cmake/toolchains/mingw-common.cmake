@@ -15,6 +15,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# Header-only packages of the build machine that serve the target as well.
+set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/cli11)
+
 # How the gcc runtime is linked (VEXLAN_MINGW_RUNTIME_FLAGS, from the
 # including file). Runtime DLLs that it leaves are listed in
 # VEXLAN_MINGW_RUNTIME_DLLS; cmake/WindowsRuntime.cmake puts them beside ours.

@@ -3,7 +3,7 @@
 #include "files.h"
 #include "formats.h"
 #include "option_set.h"
-#include "process.h"
+#include "tool_process.h"
 #include "progress.h"
 #include "tool_error.h"
 #include "vexlan_library.h"

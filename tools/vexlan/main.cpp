@@ -5,7 +5,7 @@
 // through the function table (and Vexlan_version for its version).
 #include "commands.h"
 #include "layout.h"
-#include "process.h"
+#include "tool_process.h"
 #include "tool_error.h"
 
 #include <CLI/CLI.hpp>

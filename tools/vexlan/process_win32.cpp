@@ -1,5 +1,5 @@
 // The tool's process on Windows.
-#include "process.h"
+#include "tool_process.h"
 
 #include <cstdlib>
 #include <io.h>

@@ -18,6 +18,15 @@ else()
 endif()
 include(GoogleTest)
 
+# The build machine's absolute paths as the test programs see them: as they
+# are, and below drive Z: (Wine's drive for /) for Windows programs under
+# Wine. A path compiled into a test is "${VEXLAN_TEST_PATH_PREFIX}<path>"
+# where the test may leave Wine's Z: drive (change its working directory).
+set(VEXLAN_TEST_PATH_PREFIX "")
+if(CMAKE_CROSSCOMPILING AND WIN32)
+    set(VEXLAN_TEST_PATH_PREFIX "Z:")
+endif()
+
 if(CMAKE_CROSSCOMPILING)
     # A cross-built test program runs under an emulator (Wine). Asking every
     # program for its list of cases at build time would start the emulator

@@ -50,6 +50,17 @@ std::string quoted(const std::string& argument) {
 #endif
 }
 
+// The command line as the shell must receive it. Windows' shell drops the
+// first and the last quote of a line that starts with one, so the whole
+// line is quoted once more there.
+std::string shellCommand(const std::string& command) {
+#if defined(_WIN32)
+    return '"' + command + '"';
+#else
+    return command;
+#endif
+}
+
 int exitCodeOf(int status) {
 #if defined(_WIN32)
     return status;
@@ -63,6 +74,15 @@ int exitCodeOf(int status) {
 std::string readFile(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// What a program wrote to its standard output or error, with the line ends
+// of Windows' text mode ("\r\n") read as "\n".
+std::string consoleText(std::string text) {
+    std::string::size_type at = 0;
+    while ((at = text.find("\r\n", at)) != std::string::npos)
+        text.erase(at, 1);
+    return text;
 }
 
 bool contains(const std::string& text, const std::string& part) {
@@ -112,8 +132,8 @@ protected:
         const fs::path out = work / "stdout.txt";
         const fs::path err = work / "stderr.txt";
         command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
-        const int status = std::system(command.c_str());
-        return {exitCodeOf(status), readFile(out), readFile(err)};
+        const int status = std::system(shellCommand(command).c_str());
+        return {exitCodeOf(status), consoleText(readFile(out)), consoleText(readFile(err))};
     }
 
     std::string at(const std::string& name) const { return (work / name).string(); }

@@ -50,10 +50,9 @@ std::string quoted(const std::string& argument) {
 #endif
 }
 
-// The command line as the shell must receive it. Windows' shell drops the
-// first and the last quote of a line that starts with one, so the whole
-// line is quoted once more there.
-std::string shellCommand(const std::string& command) {
+// The command line as the shell that std::system starts needs it. cmd.exe
+// drops the first and the last quote of a line that starts with one.
+std::string forShell(const std::string& command) {
 #if defined(_WIN32)
     return '"' + command + '"';
 #else
@@ -132,7 +131,7 @@ protected:
         const fs::path out = work / "stdout.txt";
         const fs::path err = work / "stderr.txt";
         command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
-        const int status = std::system(shellCommand(command).c_str());
+        const int status = std::system(forShell(command).c_str());
         return {exitCodeOf(status), consoleText(readFile(out)), consoleText(readFile(err))};
     }
 

@@ -3,9 +3,9 @@
 #include "files.h"
 #include "formats.h"
 #include "option_set.h"
-#include "tool_process.h"
 #include "progress.h"
 #include "tool_error.h"
+#include "tool_platform.h"
 #include "vexlan_library.h"
 
 #include <cstdio>

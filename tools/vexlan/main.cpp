@@ -5,11 +5,12 @@
 // through the function table (and Vexlan_version for its version).
 #include "commands.h"
 #include "layout.h"
-#include "tool_process.h"
 #include "tool_error.h"
+#include "tool_platform.h"
 
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <functional>
@@ -175,7 +176,11 @@ int main(int argc, char** argv) {
         if (topdir.source != TopdirSource::None) setEnvironment("topdir", topdir.value);
 
         const Context context{toolDir, line.global.library, topdir, std::cout, std::cerr};
-        return line.run(context);
+        const int code = line.run(context);
+        // An answer that never arrived is no success (a full disk, a closed pipe).
+        if (!std::cout.flush() || std::fflush(stdout) != 0)
+            throw ToolError(kFailed, "cannot write to standard output");
+        return code;
     } catch (const ToolError& error) {
         std::cout.flush();
         std::cerr << "vexlan: " << error.what() << '\n';

@@ -1,5 +1,5 @@
 // The tool's process on Windows.
-#include "tool_process.h"
+#include "tool_platform.h"
 
 #include <cstdlib>
 #include <io.h>

@@ -1,7 +1,7 @@
 // The tool's own process and its surroundings: the one seam between the
 // tool and the operating system (POSIX off Windows, the Win32 API on it).
-#ifndef VEXLAN_TOOL_PROCESS_H
-#define VEXLAN_TOOL_PROCESS_H
+#ifndef VEXLAN_TOOL_TOOL_PLATFORM_H
+#define VEXLAN_TOOL_TOOL_PLATFORM_H
 
 #include <cstdio>
 #include <filesystem>
@@ -23,4 +23,4 @@ void setEnvironment(const std::string& name, const std::string& value);
 
 } // namespace vexlan::tool
 
-#endif // VEXLAN_TOOL_PROCESS_H
+#endif // VEXLAN_TOOL_TOOL_PLATFORM_H

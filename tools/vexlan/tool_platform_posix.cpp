@@ -1,5 +1,5 @@
 // The tool's process on POSIX systems with a /proc file system.
-#include "tool_process.h"
+#include "tool_platform.h"
 
 #include <cstdlib>
 #include <system_error>

@@ -1,5 +1,7 @@
 #include "journal.h"
 
+#include "utf16_text.h"
+
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -10,24 +12,6 @@ namespace ArborkitLib::Journal {
 namespace {
 
 constexpr const char* kJournalVariable = "ARBORKIT_STANDIN_JOURNAL";
-
-void appendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
 
 // The escape for a character that has one, or null.
 const char* escapeFor(char32_t c) {
@@ -53,12 +37,9 @@ void appendEscaped(std::string& out, char32_t c) {
     if (const char* escape = escapeFor(c)) {
         out += escape;
     } else {
-        appendUtf8(out, c);
+        Utf16Text::AppendUtf8(out, c);
     }
 }
-
-bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
 template <class Number> void renderNumber(std::string& out, Number value) {
     char buffer[64];
@@ -86,20 +67,8 @@ void Render(std::string& out, const ComponentString& value) {
         out += "null";
         return;
     }
-    const std::u16string& units = value.Text();
     out += '"';
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const char16_t unit = units[i];
-        if (isHighSurrogate(unit) && i + 1 < units.size() && isLowSurrogate(units[i + 1])) {
-            const char32_t high = unit - 0xD800;
-            const char32_t low = units[++i] - 0xDC00;
-            appendUtf8(out, 0x10000 + (high << 10) + low);
-        } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
-            appendUtf8(out, U'\uFFFD');
-        } else {
-            appendEscaped(out, unit);
-        }
-    }
+    Utf16Text::ForEachCodePoint(value.Text(), [&](char32_t c) { appendEscaped(out, c); });
     out += '"';
 }
 

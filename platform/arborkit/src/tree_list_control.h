@@ -1,19 +1,31 @@
-// The stand-in's tree-list control.
+// The stand-in's tree-list control: a headless, in-memory tree-list.
 //
-// What it does so far: it owns a window of the window API for its whole
-// life, keeps its event, its visibility, its painting switch and its bounds,
-// and can be disposed. The tree itself (nodes, columns, cells, selection,
-// layout and export) is not there yet: those operations fail with a
-// ComponentError that names them, instead of answering with made-up values.
+// It owns a window of the window API for its whole life, keeps its event,
+// its visibility, its painting switch and its bounds, and can be disposed.
+// The tree itself is kept by small model pieces, each in a file pair of its
+// own: the nodes (node_tree), their cells and row styles (row_content), the
+// columns (column_set), selection and focus (selection), the control-wide
+// look and options (view_settings), the images (image_list), key lookup
+// (key_lookup), the layout and hit tests (layout) and the text export
+// (text_export). The operations are defined by family, in control_*.cpp;
+// the user's side (clicks, expanding, collapsing) is in user_input.cpp.
 //
 // Every operation goes through Run(), which checks that the control is not
 // disposed, journals the call with its arguments and its result or failure,
-// and passes the failure on.
+// and passes the failure on with the operation's name in front of its
+// message.
 #ifndef ARBORKIT_TREE_LIST_CONTROL_H
 #define ARBORKIT_TREE_LIST_CONTROL_H
 
 #include "arborkit/arborkit.h"
+#include "column_set.h"
+#include "image_list.h"
 #include "journal.h"
+#include "key_lookup.h"
+#include "layout.h"
+#include "node_tree.h"
+#include "selection.h"
+#include "view_settings.h"
 
 #include <memory>
 #include <optional>
@@ -45,6 +57,14 @@ public:
 
     // Raises the control's TreeEvent as a user's action would.
     void RaiseTreeEvent(TreeEventType type, const std::shared_ptr<EventArgs>& data);
+
+    // The user's side (see StandIn in arborkit.h): what a click, a double
+    // click, a context click, expanding or collapsing does, with the events
+    // it raises.
+    void UserClick(std::int32_t x, std::int32_t y);
+    void UserDoubleClick(std::int32_t x, std::int32_t y);
+    void UserRightClick(std::int32_t x, std::int32_t y, TreeMouseButton button);
+    void UserExpand(std::int32_t node, bool expand);
 
     // The control's TreeEvent.
     TreeEvent& Events() override;
@@ -192,9 +212,13 @@ private:
 
     void RequireLive() const;
 
-    template <class Work> static void Attempt(Journal::Line& line, Work&& work) {
+    template <class Work> static void Attempt(const char* name, Journal::Line& line, Work&& work) {
         try {
-            work();
+            try {
+                work();
+            } catch (const ComponentError& error) {
+                throw ComponentError(std::string(name) + ": " + error.what());
+            }
         } catch (const std::exception& error) {
             line.Failure(error.what());
             line.Write();
@@ -213,13 +237,13 @@ private:
         Journal::Line line(name);
         (line.Argument(args), ...);
         if constexpr (std::is_void_v<Result>) {
-            Attempt(line, [&] {
+            Attempt(name, line, [&] {
                 RequireLive();
                 body();
             });
         } else {
             std::optional<Result> result;
-            Attempt(line, [&] {
+            Attempt(name, line, [&] {
                 RequireLive();
                 result.emplace(body());
                 line.Result(*result);
@@ -228,17 +252,24 @@ private:
         }
     }
 
-    // An operation whose behaviour this control does not have yet.
-    template <class Result, class... Args>
-    Result Unavailable(const char* name, const Args&... args) {
-        return Run<Result>(
-            name,
-            [name]() -> Result {
-                throw ComponentError(std::string(name) +
-                                     " is not supported by this version of the stand-in control");
-            },
-            args...);
-    }
+    // The layout as things stand.
+    Layout CurrentLayout() const;
+    // The visible index of the top row, kept within the visible nodes.
+    std::int32_t TopIndex() const;
+    // A cell of a known node and column, made when it is not there yet.
+    CellData& CellAt(std::int32_t row, std::int32_t col);
+    // Moves the focus to a node (kNoNode: none) and selects it alone (with
+    // `keepSelection`, a node already selected keeps the selection as it
+    // is); with auto-expand the node is expanded. True when it was.
+    bool FocusNode(std::int32_t node, bool keepSelection = false);
+
+    // The user's side: raises one event; false when the control was
+    // disposed by a handler, so the action ends there.
+    bool RaiseUserEvent(TreeEventType type, std::shared_ptr<EventArgs> data);
+    // A user's click on a row: focus and selection; raises their events.
+    bool UserFocus(std::int32_t node, std::int32_t column, bool keepSelection);
+    // Expanding or collapsing by the user, with its events.
+    bool UserToggle(std::int32_t node, bool expand);
 
     HWND window_ = nullptr;
     bool disposed_ = false;
@@ -246,6 +277,15 @@ private:
     bool redrawEnabled_ = true;
     BoundsRect bounds_ = kDefaultBounds;
     TreeEvent events_;
+
+    NodeTree nodes_;
+    ColumnSet columns_;
+    Selection selection_;
+    ViewSettings view_;
+    ImageList images_;
+    KeySettings keys_;
+    // The visible index wanted at the top; TopIndex() gives the one in use.
+    std::int32_t topIndex_ = 0;
 };
 
 } // namespace ArborkitLib

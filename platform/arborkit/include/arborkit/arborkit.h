@@ -18,8 +18,14 @@
 //   * BoundsRect, RowInfoRecord, CellInfoRecord and the event data classes.
 // Failures of the component are thrown as ComponentError.
 //
-// This build is the component's stand-in. The part of it meant for tests:
+// This build is the component's stand-in: a headless, in-memory tree-list
+// whose behaviour is described in platform/arborkit/README.md (ids, the
+// layout and its coordinates, selection and focus, key lookup, the text
+// export format, the numbers of styles and options, and which events the
+// user's actions raise). The part of it meant for tests and demonstrations:
 //   * StandIn::RaiseEvent and StandIn::FindControl (end of this header);
+//   * the user's side: StandIn::Click, DoubleClick, RightClick, Expand and
+//     Collapse act on a control as the user would and raise its events;
 //   * the journal. When the environment variable ARBORKIT_STANDIN_JOURNAL
 //     names a file (it is read at every operation), each ITreeListControl
 //     operation, each control creation ("CreateTreeControl"), each
@@ -505,6 +511,45 @@ ARBORKIT_API void RaiseEvent(HWND control, int eventType, std::shared_ptr<EventA
 
 // The live control whose window is `control`, or null when there is none.
 ARBORKIT_API std::shared_ptr<ITreeListControl> FindControl(HWND control);
+
+// The user's side. Each acts on the live control whose window is `control`
+// as the user's action would, and raises the control's events on the way,
+// through the same path as RaiseEvent. Points are client coordinates of the
+// control, the space of GetCellRect and GetRowByPoint. A handler's failure
+// comes back out of the call and ends the action; a handler may also
+// dispose the control, which ends it quietly. A ComponentError when no live
+// control has the window. The events, in order (types as TreeEventType):
+//
+// Click(x, y), a left click:
+//   MouseA (5) with the point; then
+//   * on a node's expand button: the node is expanded or collapsed, with
+//     ExpandCollapseA (2) or ExpandCollapseB (3) as for Expand and Collapse;
+//   * on a row: the node takes the focus (with the clicked column, if any)
+//     and becomes the one selected node: CellB (4) when the focused node or
+//     column changed, NotifyA (6) when the selection changed, and, with
+//     auto-expand, ExpandCollapseA (2) when the node opened; then CellA (0)
+//     with the node and column when the point is on a cell;
+//   MouseB (8) with the point.
+// DoubleClick(x, y): a Click; then, when the point is on a cell (not on an
+//   expand button), CellLeftDoubleClick (7) with the point, node and
+//   column, and a node with children is expanded or collapsed (2 or 3).
+// RightClick(x, y, button): MouseA (5); on a row, the focus moves as for a
+//   click, except that a node that is already selected keeps the selection
+//   as it is; on a cell, CellRightClick (1) with the point, `button` as
+//   given (any value) and the node and column; MouseB (8).
+// Expand(nodeId) and Collapse(nodeId), as the keyboard does: a node with
+//   children that changes state raises ExpandCollapseA (2) on expanding,
+//   ExpandCollapseB (3) on collapsing; when collapsing hides the focused
+//   node, the focus moves to the collapsed node and CellB (4) follows. A
+//   node that cannot change raises nothing. A ComponentError for an unknown
+//   node or one below a collapsed node.
+// Operations called through ITreeListControl raise no events.
+ARBORKIT_API void Click(HWND control, int x, int y);
+ARBORKIT_API void DoubleClick(HWND control, int x, int y);
+ARBORKIT_API void RightClick(HWND control, int x, int y,
+                             TreeMouseButton button = TreeMouseButton::Right);
+ARBORKIT_API void Expand(HWND control, int nodeId);
+ARBORKIT_API void Collapse(HWND control, int nodeId);
 
 } // namespace StandIn
 

@@ -1,0 +1,176 @@
+#include "node_tree.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+namespace ArborkitLib {
+
+std::int32_t NodeTree::Add(std::int32_t parent) {
+    if (parent != kNoNode) Get(parent);
+    if (nextId_ > std::numeric_limits<std::int32_t>::max()) {
+        throw ComponentError("every node id of the control has been used");
+    }
+    const auto id = static_cast<std::int32_t>(nextId_);
+    // Both containers grow before anything is committed, so a failed
+    // allocation leaves the tree as it was.
+    std::vector<std::int32_t>& siblings = parent == kNoNode ? topLevel_ : Get(parent).children;
+    siblings.reserve(siblings.size() + 1);
+    Node node;
+    node.parent = parent;
+    nodes_.emplace(id, std::move(node));
+    siblings.push_back(id);
+    ++nextId_;
+    Changed();
+    return id;
+}
+
+std::vector<std::int32_t> NodeTree::Remove(std::int32_t id) {
+    const std::int32_t parent = Get(id).parent;
+    std::vector<std::int32_t> removed = Descendants(id);
+    removed.insert(removed.begin(), id);
+
+    std::vector<std::int32_t>& siblings = SiblingsOf(id);
+    siblings.erase(std::find(siblings.begin(), siblings.end(), id));
+    if (parent != kNoNode && siblings.empty()) Get(parent).expanded = false;
+    for (std::int32_t gone : removed)
+        nodes_.erase(gone);
+    Changed();
+    return removed;
+}
+
+void NodeTree::Clear() {
+    nodes_.clear();
+    topLevel_.clear();
+    Changed();
+}
+
+const Node& NodeTree::Get(std::int32_t id) const {
+    auto it = nodes_.find(id);
+    if (it == nodes_.end()) throw ComponentError("no node has the id " + std::to_string(id));
+    return it->second;
+}
+
+Node& NodeTree::Get(std::int32_t id) {
+    return const_cast<Node&>(static_cast<const NodeTree&>(*this).Get(id));
+}
+
+std::int32_t NodeTree::Level(std::int32_t id) const {
+    std::int32_t level = 0;
+    for (std::int32_t up = Get(id).parent; up != kNoNode; up = Get(up).parent)
+        ++level;
+    return level;
+}
+
+const std::vector<std::int32_t>& NodeTree::ChildrenOf(std::int32_t parent) const {
+    return parent == kNoNode ? topLevel_ : Get(parent).children;
+}
+
+std::vector<std::int32_t>& NodeTree::SiblingsOf(std::int32_t id) {
+    const std::int32_t parent = Get(id).parent;
+    return parent == kNoNode ? topLevel_ : Get(parent).children;
+}
+
+std::int32_t NodeTree::IndexAmongSiblings(std::int32_t id) const {
+    const std::vector<std::int32_t>& siblings = ChildrenOf(Get(id).parent);
+    return static_cast<std::int32_t>(std::find(siblings.begin(), siblings.end(), id) -
+                                     siblings.begin());
+}
+
+std::int32_t NodeTree::NextSibling(std::int32_t id) const {
+    const std::vector<std::int32_t>& siblings = ChildrenOf(Get(id).parent);
+    auto it = std::find(siblings.begin(), siblings.end(), id);
+    return ++it == siblings.end() ? kNoNode : *it;
+}
+
+std::vector<std::int32_t> NodeTree::InTreeOrder() const {
+    std::vector<std::int32_t> order;
+    order.reserve(nodes_.size());
+    // Depth first without recursion: deep trees must not exhaust the stack.
+    std::vector<std::int32_t> pending(topLevel_.rbegin(), topLevel_.rend());
+    while (!pending.empty()) {
+        const std::int32_t id = pending.back();
+        pending.pop_back();
+        order.push_back(id);
+        const std::vector<std::int32_t>& children = Get(id).children;
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return order;
+}
+
+std::vector<std::int32_t> NodeTree::Descendants(std::int32_t id) const {
+    std::vector<std::int32_t> order;
+    const std::vector<std::int32_t>& top = Get(id).children;
+    std::vector<std::int32_t> pending(top.rbegin(), top.rend());
+    while (!pending.empty()) {
+        const std::int32_t next = pending.back();
+        pending.pop_back();
+        order.push_back(next);
+        const std::vector<std::int32_t>& children = Get(next).children;
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return order;
+}
+
+bool NodeTree::IsAncestor(std::int32_t ancestor, std::int32_t id) const {
+    for (std::int32_t up = Get(id).parent; up != kNoNode; up = Get(up).parent) {
+        if (up == ancestor) return true;
+    }
+    return false;
+}
+
+bool NodeTree::SetExpanded(std::int32_t id, bool expanded) {
+    Node& node = Get(id);
+    const bool wanted = expanded && !node.children.empty();
+    if (node.expanded == wanted) return false;
+    node.expanded = wanted;
+    Changed();
+    return true;
+}
+
+void NodeTree::ExpandSubtree(std::int32_t id) {
+    SetExpanded(id, true);
+    for (std::int32_t below : Descendants(id))
+        SetExpanded(below, true);
+}
+
+void NodeTree::ExpandAll() {
+    for (auto& entry : nodes_)
+        entry.second.expanded = !entry.second.children.empty();
+    Changed();
+}
+
+bool NodeTree::IsShown(std::int32_t id) const {
+    for (std::int32_t up = Get(id).parent; up != kNoNode; up = Get(up).parent) {
+        if (!Get(up).expanded) return false;
+    }
+    return true;
+}
+
+const std::vector<std::int32_t>& NodeTree::Visible() const {
+    if (!visibleValid_) {
+        visible_.clear();
+        visibleIndex_.clear();
+        std::vector<std::int32_t> pending(topLevel_.rbegin(), topLevel_.rend());
+        while (!pending.empty()) {
+            const std::int32_t id = pending.back();
+            pending.pop_back();
+            visibleIndex_.emplace(id, static_cast<std::int32_t>(visible_.size()));
+            visible_.push_back(id);
+            const Node& node = Get(id);
+            if (node.expanded)
+                pending.insert(pending.end(), node.children.rbegin(), node.children.rend());
+        }
+        visibleValid_ = true;
+    }
+    return visible_;
+}
+
+std::int32_t NodeTree::VisibleIndex(std::int32_t id) const {
+    Get(id);
+    Visible();
+    auto it = visibleIndex_.find(id);
+    return it == visibleIndex_.end() ? kNoNode : it->second;
+}
+
+} // namespace ArborkitLib

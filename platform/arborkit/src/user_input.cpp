@@ -7,6 +7,7 @@
 // after every event: it ends when the control is disposed, and it does not
 // act on a node that is gone.
 #include "control_registry.h"
+#include "node_order.h"
 #include "tree_list_control.h"
 
 #include <string>
@@ -63,6 +64,16 @@ bool TreeListControl::UserToggle(std::int32_t node, bool expand) {
     return true;
 }
 
+bool TreeListControl::UserSort(std::int32_t column) {
+    if (!columns_.Get(column).sortEnabled) return true;
+    // Ascending first; the same header again turns the order round.
+    const bool descending = sortColumn_ == column && !sortDescending_;
+    SortNodes(nodes_, column, descending);
+    sortColumn_ = column;
+    sortDescending_ = descending;
+    return RaiseUserEvent(TreeEventType::NotifyB, nullptr);
+}
+
 void TreeListControl::UserClick(std::int32_t x, std::int32_t y) {
     RequireLive();
     if (!RaiseUserEvent(TreeEventType::MouseA, std::make_shared<MousePositionArgs>(x, y))) return;
@@ -71,6 +82,8 @@ void TreeListControl::UserClick(std::int32_t x, std::int32_t y) {
     const std::int32_t button = layout.ExpandButtonAt(x, y);
     if (button != kNoNode) {
         if (!UserToggle(button, !nodes_.Get(button).expanded)) return;
+    } else if (const std::int32_t header = layout.HeaderAt(x, y); header != kNoColumn) {
+        if (!UserSort(header)) return;
     } else if (const std::int32_t row = layout.RowAt(x, y); row != kNoNode) {
         const std::int32_t column = layout.ColumnAt(x, y);
         if (!UserFocus(row, column, false)) return;

@@ -35,8 +35,9 @@ bool TreeListControl::UserFocus(std::int32_t node, std::int32_t column, bool kee
     if (selection_.Nodes() != selectedBefore && !RaiseUserEvent(TreeEventType::NotifyA, nullptr)) {
         return false;
     }
-    if (expanded && !RaiseUserEvent(TreeEventType::ExpandCollapseA,
-                                    std::make_shared<ExpandCollapseArgs>(node))) {
+    if (expanded && nodes_.Contains(node) &&
+        !RaiseUserEvent(TreeEventType::ExpandCollapseA,
+                        std::make_shared<ExpandCollapseArgs>(node))) {
         return false;
     }
     return true;
@@ -57,7 +58,8 @@ bool TreeListControl::UserToggle(std::int32_t node, bool expand) {
                         std::make_shared<ExpandCollapseArgs>(node))) {
         return false;
     }
-    if (focusHidden) {
+    // Unless a handler has moved the focus on in the meantime.
+    if (focusHidden && selection_.FocusedNode() == node) {
         return RaiseUserEvent(TreeEventType::CellB,
                               std::make_shared<CellPositionArgs>(node, selection_.FocusedColumn()));
     }

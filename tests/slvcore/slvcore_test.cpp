@@ -67,6 +67,9 @@ TEST_F(Slvcore, TemporaryNamesAreNewPrivateFilesInTheTemporaryDirectory) {
 }
 
 TEST_F(Slvcore, NoNameFitsGivesAnEmptyBufferAndLeavesNoFile) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "Windows paths end at 260 characters: no temporary directory is this deep";
+#endif
     // A temporary directory so deep that no name in it fits 1023 bytes.
     fs::path deep = scratch.path();
     while (deep.string().size() < 1020)
@@ -77,9 +80,11 @@ TEST_F(Slvcore, NoNameFitsGivesAnEmptyBufferAndLeavesNoFile) {
     EXPECT_EQ(osd_tmpnam(buffer), nullptr);
     EXPECT_STREQ(buffer, "");
     EXPECT_TRUE(fs::is_empty(deep));
+}
 
+TEST_F(Slvcore, NoTemporaryDirectoryOrNoBufferGivesNoName) {
     test_support::setTemporaryDirectory(scratch.file("missing"));
-    std::strcpy(buffer, "stale");
+    char buffer[1024] = "stale";
     EXPECT_EQ(osd_tmpnam(buffer), nullptr);
     EXPECT_STREQ(buffer, "");
 

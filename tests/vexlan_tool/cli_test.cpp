@@ -75,6 +75,15 @@ std::string readFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
+// What a program wrote to its standard output or error, with the line ends
+// of Windows' text mode ("\r\n") read as "\n".
+std::string consoleText(std::string text) {
+    std::string::size_type at = 0;
+    while ((at = text.find("\r\n", at)) != std::string::npos)
+        text.erase(at, 1);
+    return text;
+}
+
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
@@ -123,7 +132,7 @@ protected:
         const fs::path err = work / "stderr.txt";
         command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
         const int status = std::system(forShell(command).c_str());
-        return {exitCodeOf(status), readFile(out), readFile(err)};
+        return {exitCodeOf(status), consoleText(readFile(out)), consoleText(readFile(err))};
     }
 
     std::string at(const std::string& name) const { return (work / name).string(); }

@@ -1,6 +1,9 @@
 // Run-time loading with the Windows loader.
 #include "shared_library.h"
 
+#include <filesystem>
+#include <system_error>
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -9,7 +12,19 @@ namespace vexlan {
 std::string sharedLibraryFileName(const std::string& baseName) { return baseName + ".dll"; }
 
 LibraryHandle loadSharedLibrary(const std::string& fileName) {
-    return reinterpret_cast<LibraryHandle>(LoadLibraryA(fileName.c_str()));
+    // A bare name goes through the usual DLL search. A library named by its
+    // path brings its own directory into the search for the DLLs it needs,
+    // as its RUNPATH does elsewhere: the application's directory alone would
+    // miss the DLLs that lie beside the library. That search wants an
+    // absolute path written with backslashes.
+    if (fileName.find_first_of("/\\:") == std::string::npos)
+        return reinterpret_cast<LibraryHandle>(LoadLibraryA(fileName.c_str()));
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::absolute(fileName, error);
+    if (error) path = fileName;
+    const std::string native = path.make_preferred().string();
+    return reinterpret_cast<LibraryHandle>(
+        LoadLibraryExA(native.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 void* findSymbol(LibraryHandle library, const char* name) {

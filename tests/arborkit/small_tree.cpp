@@ -40,10 +40,18 @@ SmallTree::SmallTree() : control(TreeComponentFactory::CreateTreeControl()), tre
 }
 
 std::vector<std::int32_t> SmallTree::visibleNodes() {
+    // The first visible node is the one at visible index 0, among the
+    // fixture's nodes and the few a test may add.
+    std::int32_t first = -1;
+    for (std::int32_t id = 0; id <= readme + 16 && first == -1; ++id) {
+        try {
+            if (tree.GetNodeVisibleIndex(id) == 0) first = id;
+        } catch (const ComponentError&) {
+            // removed, or never added
+        }
+    }
     std::vector<std::int32_t> order;
-    if (tree.GetVisibleNodesCount() == 0) return order;
-    // The first visible node is the top-level node at the start.
-    for (std::int32_t node = docs; node != -1; node = tree.GetNextVisibleNodeId(node))
+    for (std::int32_t node = first; node != -1; node = tree.GetNextVisibleNodeId(node))
         order.push_back(node);
     return order;
 }

@@ -33,6 +33,11 @@ void TreeListControl::RemoveColumn(std::int32_t col) {
             for (std::int32_t node : nodes_.InTreeOrder())
                 nodes_.Get(node).content.ColumnRemoved(col);
             selection_.ColumnRemoved(col);
+            if (sortColumn_ == col) {
+                sortColumn_ = kNoColumn;
+            } else if (sortColumn_ > col) {
+                --sortColumn_;
+            }
         },
         col);
 }
@@ -43,6 +48,7 @@ void TreeListControl::ClearColumns() {
         for (std::int32_t node : nodes_.InTreeOrder())
             nodes_.Get(node).content.ClearCells();
         selection_.FocusColumn(kNoColumn);
+        sortColumn_ = kNoColumn;
     });
 }
 
@@ -170,7 +176,13 @@ std::int32_t TreeListControl::GetColumnTag(std::int32_t col) {
 
 void TreeListControl::EnableColumnSort(std::int32_t col, bool bEnable) {
     Run<void>(
-        "EnableColumnSort", [&] { columns_.Get(col).sortEnabled = bEnable; }, col, bEnable);
+        "EnableColumnSort",
+        [&] {
+            columns_.Get(col).sortEnabled = bEnable;
+            // The order stays as it is; the next sort starts afresh.
+            if (!bEnable && sortColumn_ == col) sortColumn_ = kNoColumn;
+        },
+        col, bEnable);
 }
 
 void TreeListControl::SetColumnHeaderFontName(std::int32_t col, const ComponentString& name) {

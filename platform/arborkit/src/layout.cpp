@@ -119,6 +119,10 @@ std::int32_t Layout::ColumnAt(std::int32_t x, std::int32_t y) const {
     return kNoColumn;
 }
 
+std::int32_t Layout::HeaderAt(std::int32_t x, std::int32_t y) const {
+    return y < headerHeight_ ? ColumnAt(x, y) : kNoColumn;
+}
+
 std::int32_t Layout::ExpandButtonAt(std::int32_t x, std::int32_t y) const {
     const std::int32_t node = RowAt(x, y);
     if (node == kNoNode) return kNoNode;

@@ -60,6 +60,8 @@ public:
     std::int32_t ColumnAt(std::int32_t x, std::int32_t y) const;
     // The node whose expand button holds the point, or kNoNode.
     std::int32_t ExpandButtonAt(std::int32_t x, std::int32_t y) const;
+    // The column whose header holds the point, or kNoColumn.
+    std::int32_t HeaderAt(std::int32_t x, std::int32_t y) const;
 
 private:
     struct Span {

@@ -18,6 +18,7 @@ std::int32_t NodeTree::Add(std::int32_t parent) {
     siblings.reserve(siblings.size() + 1);
     Node node;
     node.parent = parent;
+    node.index = static_cast<std::int32_t>(siblings.size());
     nodes_.emplace(id, std::move(node));
     siblings.push_back(id);
     ++nextId_;
@@ -31,7 +32,9 @@ std::vector<std::int32_t> NodeTree::Remove(std::int32_t id) {
     removed.insert(removed.begin(), id);
 
     std::vector<std::int32_t>& siblings = SiblingsOf(id);
-    siblings.erase(std::find(siblings.begin(), siblings.end(), id));
+    const auto index = static_cast<std::size_t>(Get(id).index);
+    siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(index));
+    Renumber(siblings, index);
     if (parent != kNoNode && siblings.empty()) Get(parent).expanded = false;
     for (std::int32_t gone : removed)
         nodes_.erase(gone);
@@ -71,16 +74,18 @@ std::vector<std::int32_t>& NodeTree::SiblingsOf(std::int32_t id) {
     return parent == kNoNode ? topLevel_ : Get(parent).children;
 }
 
-std::int32_t NodeTree::IndexAmongSiblings(std::int32_t id) const {
-    const std::vector<std::int32_t>& siblings = ChildrenOf(Get(id).parent);
-    return static_cast<std::int32_t>(std::find(siblings.begin(), siblings.end(), id) -
-                                     siblings.begin());
+void NodeTree::Renumber(const std::vector<std::int32_t>& siblings, std::size_t first) {
+    for (std::size_t i = first; i < siblings.size(); ++i)
+        Get(siblings[i]).index = static_cast<std::int32_t>(i);
 }
 
+std::int32_t NodeTree::IndexAmongSiblings(std::int32_t id) const { return Get(id).index; }
+
 std::int32_t NodeTree::NextSibling(std::int32_t id) const {
-    const std::vector<std::int32_t>& siblings = ChildrenOf(Get(id).parent);
-    auto it = std::find(siblings.begin(), siblings.end(), id);
-    return ++it == siblings.end() ? kNoNode : *it;
+    const Node& node = Get(id);
+    const std::vector<std::int32_t>& siblings = ChildrenOf(node.parent);
+    const auto next = static_cast<std::size_t>(node.index) + 1;
+    return next < siblings.size() ? siblings[next] : kNoNode;
 }
 
 std::vector<std::int32_t> NodeTree::InTreeOrder() const {

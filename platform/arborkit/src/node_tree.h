@@ -29,6 +29,8 @@ constexpr std::int32_t kNoNode = -1;
 
 struct Node {
     std::int32_t parent = kNoNode;
+    // The node's position among its parent's children.
+    std::int32_t index = 0;
     std::vector<std::int32_t> children;
     bool expanded = false;
     IntPtr tag;
@@ -82,6 +84,8 @@ public:
 
 private:
     std::vector<std::int32_t>& SiblingsOf(std::int32_t id);
+    // Gives the siblings from `first` on their positions again.
+    void Renumber(const std::vector<std::int32_t>& siblings, std::size_t first);
     void Changed() noexcept { visibleValid_ = false; }
 
     std::unordered_map<std::int32_t, Node> nodes_;
@@ -101,8 +105,10 @@ private:
 
 template <class Less> void ArborkitLib::NodeTree::SortChildren(Less&& less) {
     std::stable_sort(topLevel_.begin(), topLevel_.end(), less);
+    Renumber(topLevel_, 0);
     for (auto& entry : nodes_) {
         std::stable_sort(entry.second.children.begin(), entry.second.children.end(), less);
+        Renumber(entry.second.children, 0);
     }
     Changed();
 }

@@ -4,44 +4,55 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_set>
 
 namespace ArborkitLib {
 
+void Selection::Reindex() {
+    members_ = std::unordered_set<std::int32_t>(selected_.begin(), selected_.end());
+}
+
 void Selection::AllowMultiple(bool allow) {
     multiple_ = allow;
-    if (!allow && selected_.size() > 1) selected_.erase(selected_.begin(), selected_.end() - 1);
+    if (!allow && selected_.size() > 1) {
+        selected_.erase(selected_.begin(), selected_.end() - 1);
+        Reindex();
+    }
 }
 
 bool Selection::Select(std::int32_t id, bool selected) {
-    if (!selected) return std::erase(selected_, id) != 0;
-    if (IsSelected(id)) return false;
-    if (!multiple_) {
-        SelectOnly(id);
-    } else {
-        selected_.push_back(id);
+    if (!selected) {
+        if (members_.erase(id) == 0) return false;
+        std::erase(selected_, id);
+        return true;
     }
+    if (IsSelected(id)) return false;
+    if (!multiple_) return SelectOnly(id);
+    selected_.reserve(selected_.size() + 1);
+    members_.insert(id);
+    selected_.push_back(id);
     return true;
 }
 
 bool Selection::SelectOnly(std::int32_t id) {
     if (selected_.size() == 1 && selected_.front() == id) return false;
-    selected_.assign(1, id);
+    std::vector<std::int32_t> only{id};
+    std::unordered_set<std::int32_t> members{id};
+    selected_.swap(only);
+    members_.swap(members);
     return true;
 }
 
 void Selection::SelectAlso(const std::vector<std::int32_t>& ids) {
-    std::unordered_set<std::int32_t> already(selected_.begin(), selected_.end());
     std::vector<std::int32_t> grown = selected_;
+    std::unordered_set<std::int32_t> members = members_;
     for (std::int32_t id : ids) {
-        if (already.insert(id).second) grown.push_back(id);
+        if (members.insert(id).second) grown.push_back(id);
     }
-    selected_ = std::move(grown);
+    selected_.swap(grown);
+    members_.swap(members);
 }
 
-bool Selection::IsSelected(std::int32_t id) const {
-    return std::find(selected_.begin(), selected_.end(), id) != selected_.end();
-}
+bool Selection::IsSelected(std::int32_t id) const { return members_.count(id) != 0; }
 
 std::int32_t Selection::At(std::int32_t position) const {
     if (position < 0 || position >= Count()) {
@@ -52,13 +63,18 @@ std::int32_t Selection::At(std::int32_t position) const {
 }
 
 void Selection::NodesRemoved(const std::vector<std::int32_t>& ids) {
-    const std::unordered_set<std::int32_t> gone(ids.begin(), ids.end());
-    std::erase_if(selected_, [&](std::int32_t id) { return gone.count(id) != 0; });
-    if (gone.count(focusedNode_) != 0) focusedNode_ = -1;
+    bool changed = false;
+    for (std::int32_t id : ids) {
+        changed = members_.erase(id) != 0 || changed;
+        if (id == focusedNode_) focusedNode_ = -1;
+    }
+    if (changed) {
+        std::erase_if(selected_, [&](std::int32_t id) { return members_.count(id) == 0; });
+    }
 }
 
 void Selection::AllNodesRemoved() noexcept {
-    selected_.clear();
+    Clear();
     focusedNode_ = -1;
 }
 

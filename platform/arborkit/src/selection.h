@@ -12,6 +12,7 @@
 #define ARBORKIT_SELECTION_H
 
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 namespace ArborkitLib {
@@ -28,7 +29,10 @@ public:
     // Adds the nodes not yet selected, in the given order (multiple
     // selection only).
     void SelectAlso(const std::vector<std::int32_t>& ids);
-    void Clear() noexcept { selected_.clear(); }
+    void Clear() noexcept {
+        selected_.clear();
+        members_.clear();
+    }
 
     bool IsSelected(std::int32_t id) const;
     std::int32_t Count() const noexcept { return static_cast<std::int32_t>(selected_.size()); }
@@ -48,8 +52,13 @@ public:
     void ColumnRemoved(std::int32_t index) noexcept;
 
 private:
+    // Rebuilds members_ from selected_.
+    void Reindex();
+
     bool multiple_ = false;
     std::vector<std::int32_t> selected_;
+    // The same nodes, for quick membership tests.
+    std::unordered_set<std::int32_t> members_;
     std::int32_t focusedNode_ = -1;
     std::int32_t focusedColumn_ = -1;
 };

@@ -270,6 +270,8 @@ private:
     bool UserFocus(std::int32_t node, std::int32_t column, bool keepSelection);
     // Expanding or collapsing by the user, with its events.
     bool UserToggle(std::int32_t node, bool expand);
+    // A click on a column header: sorts by a sortable column, with its event.
+    bool UserSort(std::int32_t column);
 
     HWND window_ = nullptr;
     bool disposed_ = false;
@@ -286,6 +288,9 @@ private:
     KeySettings keys_;
     // The visible index wanted at the top; TopIndex() gives the one in use.
     std::int32_t topIndex_ = 0;
+    // The column the user sorted by last (kNoColumn: none), and how.
+    std::int32_t sortColumn_ = kNoColumn;
+    bool sortDescending_ = false;
 };
 
 } // namespace ArborkitLib

@@ -7,6 +7,7 @@
 // after every event: it ends when the control is disposed, and it does not
 // act on a node that is gone.
 #include "control_registry.h"
+#include "node_order.h"
 #include "tree_list_control.h"
 
 #include <string>
@@ -34,8 +35,9 @@ bool TreeListControl::UserFocus(std::int32_t node, std::int32_t column, bool kee
     if (selection_.Nodes() != selectedBefore && !RaiseUserEvent(TreeEventType::NotifyA, nullptr)) {
         return false;
     }
-    if (expanded && !RaiseUserEvent(TreeEventType::ExpandCollapseA,
-                                    std::make_shared<ExpandCollapseArgs>(node))) {
+    if (expanded && nodes_.Contains(node) &&
+        !RaiseUserEvent(TreeEventType::ExpandCollapseA,
+                        std::make_shared<ExpandCollapseArgs>(node))) {
         return false;
     }
     return true;
@@ -56,11 +58,22 @@ bool TreeListControl::UserToggle(std::int32_t node, bool expand) {
                         std::make_shared<ExpandCollapseArgs>(node))) {
         return false;
     }
-    if (focusHidden) {
+    // Unless a handler has moved the focus on in the meantime.
+    if (focusHidden && selection_.FocusedNode() == node) {
         return RaiseUserEvent(TreeEventType::CellB,
                               std::make_shared<CellPositionArgs>(node, selection_.FocusedColumn()));
     }
     return true;
+}
+
+bool TreeListControl::UserSort(std::int32_t column) {
+    if (!columns_.Get(column).sortEnabled) return true;
+    // Ascending first; the same header again turns the order round.
+    const bool descending = sortColumn_ == column && !sortDescending_;
+    SortNodes(nodes_, column, descending);
+    sortColumn_ = column;
+    sortDescending_ = descending;
+    return RaiseUserEvent(TreeEventType::NotifyB, nullptr);
 }
 
 void TreeListControl::UserClick(std::int32_t x, std::int32_t y) {
@@ -71,6 +84,8 @@ void TreeListControl::UserClick(std::int32_t x, std::int32_t y) {
     const std::int32_t button = layout.ExpandButtonAt(x, y);
     if (button != kNoNode) {
         if (!UserToggle(button, !nodes_.Get(button).expanded)) return;
+    } else if (const std::int32_t header = layout.HeaderAt(x, y); header != kNoColumn) {
+        if (!UserSort(header)) return;
     } else if (const std::int32_t row = layout.RowAt(x, y); row != kNoNode) {
         const std::int32_t column = layout.ColumnAt(x, y);
         if (!UserFocus(row, column, false)) return;

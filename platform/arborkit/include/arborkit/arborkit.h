@@ -524,6 +524,9 @@ ARBORKIT_API std::shared_ptr<ITreeListControl> FindControl(HWND control);
 //   MouseA (5) with the point; then
 //   * on a node's expand button: the node is expanded or collapsed, with
 //     ExpandCollapseA (2) or ExpandCollapseB (3) as for Expand and Collapse;
+//   * on the header of a column whose sorting is enabled: the nodes are
+//     sorted by that column (ascending; a second click on the same header
+//     turns the order round), then NotifyB (15);
 //   * on a row: the node takes the focus (with the clicked column, if any)
 //     and becomes the one selected node: CellB (4) when the focused node or
 //     column changed, NotifyA (6) when the selection changed, and, with

@@ -6,11 +6,12 @@
 // the window and fills it from a directory listing (the directory given, or
 // else ./samples when there is one, or else the current directory): one row
 // per entry, each carrying the address of the program's own record of that
-// entry as its tag. It then styles rows and cells, looks nodes up, selects
-// and navigates, acts as a user would (clicks, a double click, a right
-// click, collapsing and expanding), printing every message that arrives in
-// the parent window, and finally exports the tree as text and prints the
-// file. The output is the same on every run for the same directory.
+// entry as its tag. It then styles rows and cells, lets the user sort by a
+// column (clicks on its header), navigates, looks nodes up, selects,
+// hit-tests and acts as a user would (clicks, a double click, a right click,
+// the keyboard), printing every message that arrives in the parent window,
+// and finally exports the tree as text and prints the file. The output is
+// the same on every run for the same directory.
 #include "directory_listing.h"
 #include "parent_window.h"
 #include "utf8.h"
@@ -88,12 +89,6 @@ std::string displayName(const fs::path& directory) {
     return name.empty() ? absolute.generic_string() : std::string(name.begin(), name.end());
 }
 
-// The order of the entries within each folder.
-enum class Order {
-    ByName, // folders first, then files, each by name (the listing's order)
-    BySize, // folders first, then files from the largest down
-};
-
 // The facade and the program's records of what each node shows.
 class DirectoryTree {
 public:
@@ -135,30 +130,37 @@ public:
         list_.EnableSortDesndingMenu(true);
     }
 
-    // (Re)fills the tree: one row for the directory itself, then its entries
-    // in `order`, each row carrying the address of its entry's record as the
-    // node's tag; then styles the rows. Returns the number of sizes shown in
-    // the colour for large files.
-    int Fill(Order order) {
+    // Fills the tree: one row for the directory itself, then its entries
+    // in the listing's order, each row carrying the address of its entry's
+    // record as the node's tag; then styles the rows. Returns the number of
+    // sizes shown in the colour for large files.
+    int Fill() {
         list_.Redraw(false); // no painting while the tree is being filled
-        list_.ClearNodes();
-        root_ = AddRow(rootName_, "", "folder", 0, kNoNode);
-        AddChildren(-1, root_, order);
+        root_ = AddRow(rootName_, nullptr, "", "folder", 0, kNoNode);
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const Entry& entry = entries_[i];
+            const std::string bytes = std::to_string(entry.size);
+            nodeIds_[i] = AddRow(entry.name, entry.isDirectory ? nullptr : &bytes, sizeText(entry),
+                                 kindText(entry), reinterpret_cast<std::intptr_t>(&entry),
+                                 entry.parent < 0 ? root_ : nodeIds_[entry.parent]);
+        }
         const int large = StyleRows();
         list_.Redraw(true);
         return large;
     }
 
-    // Every visible node, from the top down: its visible index, its text
-    // indented by level, its size and the record its tag points at.
+    // Every visible node, from the top down: its visible index, its name
+    // indented by level, the value of its size cell and the record its tag
+    // points at.
     void Walk() {
         int visible = 0;
         for (int node = root_; node != kNoNode; node = list_.GetNextVisibleNodeId(node)) {
             const auto indent = static_cast<std::size_t>(list_.GetNodeLevel(node)) * 2;
             std::cout << "  " << std::setw(3) << list_.GetNodeVisibleIndex(node) << "  "
                       << std::left << std::setw(32) << std::string(indent, ' ') + Name(node)
-                      << std::setw(10) << demo::ToUtf8(list_.GetCellValue(node, kSizeColumn))
-                      << std::right << "tag -> " << PathOf(node) << '\n';
+                      << std::right << std::setw(8)
+                      << demo::ToUtf8(list_.GetCellValue(node, kSizeColumn)) << "  tag -> "
+                      << PathOf(node) << '\n';
             ++visible;
         }
         std::cout << "  " << visible << " of " << list_.GetVisibleNodesCount()
@@ -192,38 +194,22 @@ public:
     int NodeOf(std::size_t entry) const { return nodeIds_[entry]; }
 
 private:
-    int AddRow(const std::string& name, const std::string& size, const std::string& kind,
-               std::intptr_t tag, int parent) {
-        const std::wstring texts[] = {demo::FromUtf8(name), demo::FromUtf8(size),
-                                      demo::FromUtf8(kind)};
-        _Cell_Info cells[3];
-        for (int i = 0; i < 3; ++i)
-            cells[i] = {texts[i].c_str(), 0, 0, 0, nullptr};
+    // A row of three cells. The size cell's value is the number of bytes
+    // (none for a folder), so that sorting by it compares numbers; it shows
+    // `sizeText`.
+    int AddRow(const std::string& name, const std::string* bytes, const std::string& sizeText,
+               const std::string& kind, std::intptr_t tag, int parent) {
+        const std::wstring wideName = demo::FromUtf8(name);
+        const std::wstring wideBytes = demo::FromUtf8(bytes == nullptr ? "" : *bytes);
+        const std::wstring wideSize = demo::FromUtf8(sizeText);
+        const std::wstring wideKind = demo::FromUtf8(kind);
+        _Cell_Info cells[] = {
+            {wideName.c_str(), 0, 0, 0, nullptr},
+            {bytes == nullptr ? nullptr : wideBytes.c_str(), 0, 0, 0, wideSize.c_str()},
+            {wideKind.c_str(), 0, 0, 0, nullptr},
+        };
         _Row_Info row{L"Sans", 9.0F, 3, cells, static_cast<std::int64_t>(tag)};
         return list_.AddNodeEx(&row, parent);
-    }
-
-    // Adds the entries whose parent is the entry `parent` (-1: the listed
-    // directory) below `node`, and theirs below them.
-    void AddChildren(std::ptrdiff_t parent, int node, Order order) {
-        std::vector<std::size_t> children;
-        for (std::size_t i = 0; i < entries_.size(); ++i) {
-            if (entries_[i].parent == parent) children.push_back(i);
-        }
-        if (order == Order::BySize) {
-            std::stable_sort(children.begin(), children.end(), [&](std::size_t a, std::size_t b) {
-                if (entries_[a].isDirectory != entries_[b].isDirectory) {
-                    return entries_[a].isDirectory;
-                }
-                return entries_[a].size > entries_[b].size;
-            });
-        }
-        for (std::size_t i : children) {
-            const Entry& entry = entries_[i];
-            nodeIds_[i] = AddRow(entry.name, sizeText(entry), kindText(entry),
-                                 reinterpret_cast<std::intptr_t>(&entry), node);
-            AddChildren(static_cast<std::ptrdiff_t>(i), nodeIds_[i], order);
-        }
     }
 
     // Folders bold on a light background, large sizes in red, a picture in
@@ -338,6 +324,20 @@ void hitTest(NDXxXtraTreeList& list, DirectoryTree& tree) {
     list.SetTopVisibleNodeIndex(0);
 }
 
+// The user sorts by a column with clicks on its header: the first click
+// sorts ascending (folders, which have no size, first), the second turns the
+// order round. The header's place comes from the facade's header rectangles.
+void sortAsUser(NDXxXtraTreeList& list, DirectoryTree& tree) {
+    const RECT upToName = list.GetColumnHeaderRect(kNameColumn);
+    const RECT upToSize = list.GetColumnHeaderRect(kSizeColumn);
+    const Point onHeader{(upToName.right + upToSize.right) / 2, upToSize.bottom / 2};
+    for (const char* order : {"ascending", "descending: the largest files first"}) {
+        std::cout << "  click at (" << onHeader.x << ", " << onHeader.y << "), " << order << '\n';
+        ArborkitLib::StandIn::Click(list.Handle(), onHeader.x, onHeader.y);
+    }
+    tree.Walk();
+}
+
 void actAsUser(NDXxXtraTreeList& list, DirectoryTree& tree) {
     namespace user = ArborkitLib::StandIn;
     const HWND control = list.Handle();
@@ -391,27 +391,24 @@ int run(int argc, char** argv) {
     heading("Columns");
     DirectoryTree tree(list, rootName, std::move(entries));
     tree.AddColumns();
+    // The window procedure may call the facade while it handles a message.
+    parent.describeNode = [&tree](int node) { return tree.Name(node); };
 
     heading("The tree, from the directory " + rootName);
     tree.StyleControl();
-    const int large = tree.Fill(Order::ByName);
+    const int large = tree.Fill();
     list.ExpandTlistAll();
     std::cout << "  " << list.GetNodeCount() << " nodes: the folder and its entries, folders "
               << "first, then by name\n"
               << "  folders in bold; " << large << " size(s) of 2 kB or more in red\n";
     tree.Walk();
 
-    heading("Sorted again: within each folder, the largest files first");
-    tree.Fill(Order::BySize);
-    list.ExpandTlistAll();
-    tree.Walk();
+    heading("Sorted by the user: two clicks on the header of Size");
+    sortAsUser(list, tree);
 
     heading("Navigating");
     if (!tree.Entries().empty()) tree.Describe(tree.NodeOf(tree.Entries().size() / 2));
     tree.Describe(tree.Root());
-
-    // The window procedure may call the facade while it handles a message.
-    parent.describeNode = [&tree](int node) { return tree.Name(node); };
 
     heading("Looking nodes up by key (the Name field, '/' between levels)");
     lookUpByKey(list, tree, rootName);

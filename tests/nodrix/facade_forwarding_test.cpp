@@ -555,9 +555,9 @@ TEST_F(FacadeForwarding, ControlRectBecomesEdges) {
 //   readme      40
 //
 // b.png has a picture, and every node is shown.
-class SmallTree : public testing::Test {
+class FacadeResults : public testing::Test {
 protected:
-    SmallTree() {
+    FacadeResults() {
         const NDXxXtraTreeList::DCtrlEditType text{0};
         list.AddColumn(L"name", L"name", L"Name", true, false, text, true);
         list.AddColumn(L"size", L"size", nullptr, true, false, text, true);
@@ -590,7 +590,7 @@ protected:
 
 std::string id(int value) { return std::to_string(value); }
 
-TEST_F(SmallTree, EveryResultComesBackAsTheControlGaveIt) {
+TEST_F(FacadeResults, EveryResultComesBackAsTheControlGaveIt) {
     list.SetKeyFieldName(L"name");
     list.SetDelimiter(L"/");
     list.SetColumnTag(1, -7);
@@ -659,7 +659,7 @@ TEST_F(SmallTree, EveryResultComesBackAsTheControlGaveIt) {
     });
 }
 
-TEST_F(SmallTree, TagsKeepAllSixtyFourBitsThereAndBack) {
+TEST_F(FacadeResults, TagsKeepAllSixtyFourBitsThereAndBack) {
     static int someObject = 0;
     const auto address = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(&someObject));
     for (std::int64_t value :
@@ -674,7 +674,7 @@ TEST_F(SmallTree, TagsKeepAllSixtyFourBitsThereAndBack) {
     }
 }
 
-TEST_F(SmallTree, TextResultsFollowTheTextRule) {
+TEST_F(FacadeResults, TextResultsFollowTheTextRule) {
     const auto control = ArborkitLib::StandIn::FindControl(list.Handle());
     ASSERT_NE(control, nullptr);
     using ArborkitLib::ComponentString;
@@ -698,7 +698,7 @@ TEST_F(SmallTree, TextResultsFollowTheTextRule) {
     EXPECT_EQ(list.GetColumnCaption(1), L"Gr\u00f6\u00dfe \U0001F4C1");
 }
 
-TEST_F(SmallTree, HeaderRectSumsTheWidthsOfColumnsUpToCol) {
+TEST_F(FacadeResults, HeaderRectSumsTheWidthsOfColumnsUpToCol) {
     list.AddColumn(L"kind", L"kind", L"Kind", true, false, NDXxXtraTreeList::DCtrlEditType{0},
                    true);
     list.SetColumnWidth(0, 50);
@@ -740,7 +740,7 @@ TEST_F(SmallTree, HeaderRectSumsTheWidthsOfColumnsUpToCol) {
     EXPECT_EQ(journal.lines().size(), 4u);
 }
 
-TEST_F(SmallTree, CellAndPictureRectsAgreeWithTheHitTests) {
+TEST_F(FacadeResults, CellAndPictureRectsAgreeWithTheHitTests) {
     for (int node : {docs, a, img, b, readme}) {
         for (LONG col : {0, 1}) {
             SCOPED_TRACE(testing::Message() << "node " << node << ", column " << col);
@@ -765,7 +765,7 @@ TEST_F(SmallTree, CellAndPictureRectsAgreeWithTheHitTests) {
     EXPECT_EQ(list.GetRowByPoint(picture.left, picture.top), b);
 }
 
-TEST_F(SmallTree, SetSelectedAndSetFocusedRowHaveOneEffect) {
+TEST_F(FacadeResults, SetSelectedAndSetFocusedRowHaveOneEffect) {
     list.SetAllowMultiSelection(true);
     for (auto focus : {&NDXxXtraTreeList::SetSelected, &NDXxXtraTreeList::SetFocusedRow}) {
         list.SelectNode(a, true);
@@ -778,7 +778,7 @@ TEST_F(SmallTree, SetSelectedAndSetFocusedRowHaveOneEffect) {
     }
 }
 
-TEST_F(SmallTree, TheSelectionIsReadByPosition) {
+TEST_F(FacadeResults, TheSelectionIsReadByPosition) {
     list.SetAllowMultiSelection(true);
     for (int node : {readme, a, b})
         list.SelectNode(node, true);
@@ -793,14 +793,14 @@ TEST_F(SmallTree, TheSelectionIsReadByPosition) {
                             "GetSelectedNodeId\t2\t=> " + id(b)));
 }
 
-TEST_F(SmallTree, ACopyDrivesTheSameTree) {
+TEST_F(FacadeResults, ACopyDrivesTheSameTree) {
     NDXxXtraTreeList copy(list);
     const int added = copy.AddNode(L"added", img);
     EXPECT_EQ(list.GetParentNode(added), img);
     EXPECT_EQ(list.GetCellValue(added, 0), L"added");
 }
 
-TEST_F(SmallTree, ExportWritesTheVisibleTree) {
+TEST_F(FacadeResults, ExportWritesTheVisibleTree) {
     const std::filesystem::path file =
         std::filesystem::temp_directory_path() /
         ("nodrix-export-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".txt");

@@ -16,13 +16,16 @@
 //   * Value: a generic value holding nothing, a 32-bit integer, a
 //     pointer-sized integer or a string;
 //   * BoundsRect, RowInfoRecord, CellInfoRecord and the event data classes.
-// Failures of the component are thrown as ComponentError.
+// Failures of the component are thrown as ComponentError; an operation's
+// refusal names the operation first ("GetNodeLevel: no node has the id 9")
+// and leaves the control as it was.
 //
 // This build is the component's stand-in: a headless, in-memory tree-list
-// whose behaviour is described in platform/arborkit/README.md (ids, the
-// layout and its coordinates, selection and focus, key lookup, the text
-// export format, the numbers of styles and options, and which events the
-// user's actions raise). The part of it meant for tests and demonstrations:
+// whose behaviour is described in the source tree's
+// platform/arborkit/README.md (ids, the layout and its coordinates,
+// selection and focus, key lookup, sorting, the text export format, the
+// numbers of styles and options, and which events the user's actions
+// raise). The part of it meant for tests and demonstrations:
 //   * StandIn::RaiseEvent and StandIn::FindControl (end of this header);
 //   * the user's side: StandIn::Click, DoubleClick, RightClick, Expand and
 //     Collapse act on a control as the user would and raise its events;

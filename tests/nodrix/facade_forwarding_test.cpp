@@ -6,8 +6,9 @@
 // The argument tables run on a fresh control with argument values chosen to
 // show the conversions: null and empty texts, all 32 bits of a colour or id
 // set, 64-bit tags. Whether the control accepts them (an unknown node, say)
-// does not matter here: the journal records the arguments either way, and
-// the outcome check covers both ways.
+// does not matter there: the journal records the arguments either way, and
+// the outcome check covers both ways. The result tables run on a small real
+// tree, where every call must succeed and its result come back unchanged.
 #include "arborkit/arborkit.h"
 #include "journal_file.h"
 #include "nodrix/nodrix.h"

@@ -1,23 +1,9 @@
 # Installs the build into WORK_DIR/prefix and builds the consumer against it.
-file(REMOVE_RECURSE ${WORK_DIR})
-set(prefix ${WORK_DIR}/prefix)
+include(${CMAKE_CURRENT_LIST_DIR}/install_support.cmake)
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "failed: ${ARGN}\n${out}")
-    endif()
-    set(last_output "${out}" PARENT_SCOPE)
-endfunction()
-
-run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
-
-foreach(file include/vexlan/vexlan.h include/vexlan/vexlan_options.h lib/cmake/Vexlan/VexlanConfig.cmake
-             share/vexlan/res/OptionsMaster.opt include/spax/converter.h)
-    if(NOT EXISTS ${prefix}/${file})
-        message(FATAL_ERROR "missing from the installed package: ${file}")
-    endif()
-endforeach()
+install_into_fresh_prefix()
+require_installed(include/vexlan/vexlan.h include/vexlan/vexlan_options.h
+    lib/cmake/Vexlan/VexlanConfig.cmake share/vexlan/res/OptionsMaster.opt include/spax/converter.h)
 
 # The installed library finds the translator's libraries beside itself,
 # wherever the package is unpacked.
@@ -26,17 +12,10 @@ if(READELF AND EXISTS ${prefix}/lib/libVexlan.so)
     if(NOT last_output MATCHES "\\(RUNPATH\\)[^\n]*\\[\\$ORIGIN\\]")
         message(FATAL_ERROR "installed libVexlan.so lacks RUNPATH $ORIGIN:\n${last_output}")
     endif()
-    foreach(library libSPAXBase.so libSPAXConverter.so)
-        if(NOT EXISTS ${prefix}/lib/${library})
-            message(FATAL_ERROR "missing from the installed package: lib/${library}")
-        endif()
-    endforeach()
+    require_installed(lib/libSPAXBase.so lib/libSPAXConverter.so)
 endif()
 
-run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G ${GENERATOR}
-    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
-    "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
-run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
+build_consumer()
 run(${CMAKE_COMMAND} -E env "topdir=${prefix}/share/" ${WORK_DIR}/consumer/vexlan_consumer)
 message(STATUS "${last_output}")
 

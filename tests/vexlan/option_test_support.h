@@ -110,14 +110,14 @@ inline std::vector<Option> takeOptionArrays(char** names, char** values, char** 
 }
 
 // The master option set of a format and direction, through the exported
-// function; empty when the library hands out nothing.
-inline std::vector<Option> masterOptions(int type, bool isReader) {
+// function; empty when the library hands out nothing. The direction
+// indicator goes to the library as given.
+inline std::vector<Option> masterOptions(int type, int isReader) {
     char** names = nullptr;
     char** values = nullptr;
     char** details = nullptr;
     int count = -1;
-    const int result =
-        VxGetCadOptionData(type, isReader ? 1 : 0, &names, &values, &details, &count);
+    const int result = VxGetCadOptionData(type, isReader, &names, &values, &details, &count);
     EXPECT_EQ(result, count > 0 ? 1 : 0);
     if (result == 0) {
         EXPECT_EQ(count, 0);

@@ -6,21 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
-
-void releaseArrays(char** names, char** values, char** details, int count) {
-    for (int i = 0; i < count; ++i) {
-        std::free(names[i]);
-        std::free(values[i]);
-        std::free(details[i]);
-    }
-    std::free(names);
-    std::free(values);
-    std::free(details);
-}
 
 // The option set of one format: the first sections of the file (CATIAV4)
 // against the last (VDA), so the cost of reading past sections shows.
@@ -41,7 +29,7 @@ void HandOutOptionData(benchmark::State& state) {
         char** details = nullptr;
         int count = 0;
         VxGetCadOptionData(VX_STEP, 1, &names, &values, &details, &count);
-        releaseArrays(names, values, details, count);
+        test_support::releaseOptionArrays(names, values, details, count);
     }
 }
 BENCHMARK(HandOutOptionData);

@@ -3,6 +3,7 @@
 // hands out: no name or value holds "=", none is empty unless the file holds
 // NUL bytes (which end a text on the host's side), no text is longer than a
 // line allows, and every block is released with free.
+#include "test_support.h"
 #include "vexlan/vexlan.h"
 
 #include <cstdint>
@@ -63,13 +64,8 @@ void checkAndRelease(int result, char** names, char** values, char** details, in
         check((value > 0 || mayHoldNul) && value <= kLongestText &&
               std::strchr(values[i], '=') == nullptr);
         check(std::strlen(details[i]) <= kLongestText);
-        std::free(names[i]);
-        std::free(values[i]);
-        std::free(details[i]);
     }
-    std::free(names);
-    std::free(values);
-    std::free(details);
+    test_support::releaseOptionArrays(names, values, details, count);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Small helpers shared by the test suites: scratch directories, whole-file
-// reads and environment variables.
+// reads, environment variables and the release of handed-out option arrays.
 #ifndef VEXLAN_TESTS_TEST_SUPPORT_H
 #define VEXLAN_TESTS_TEST_SUPPORT_H
 
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include <cstdlib>
 #include <stdlib.h>
 
 namespace test_support {
@@ -93,6 +94,19 @@ inline void unsetEnvironment(const char* name) {
 inline void setTemporaryDirectory(const std::string& directory) {
     for (const char* name : {"TMPDIR", "TMP", "TEMP"})
         setEnvironment(name, directory);
+}
+
+// Releases option arrays the library handed out, the way the host does:
+// each string, then each array, with free.
+inline void releaseOptionArrays(char** names, char** values, char** details, int count) {
+    for (int i = 0; i < count; ++i) {
+        std::free(names[i]);
+        std::free(values[i]);
+        std::free(details[i]);
+    }
+    std::free(names);
+    std::free(values);
+    std::free(details);
 }
 
 } // namespace test_support

@@ -97,15 +97,9 @@ inline std::ostream& operator<<(std::ostream& out, const Option& option) {
 inline std::vector<Option> takeOptionArrays(char** names, char** values, char** details,
                                             int count) {
     std::vector<Option> options;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         options.push_back({names[i], values[i], details[i]});
-        std::free(names[i]);
-        std::free(values[i]);
-        std::free(details[i]);
-    }
-    std::free(names);
-    std::free(values);
-    std::free(details);
+    test_support::releaseOptionArrays(names, values, details, count);
     return options;
 }
 

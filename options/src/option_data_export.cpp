@@ -7,7 +7,7 @@
 // allocated so far is released and the host receives null pointers.
 #include "vexlan/vexlan_options.h"
 
-#include "option_block_allocator.h"
+#include "host_block_allocator.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -35,7 +35,7 @@ public:
         if (m_count > SIZE_MAX / sizeof(char*)) return false;
         for (ColumnData& column : m_columns) {
             column.array =
-                static_cast<char**>(vexlan::detail::allocateOptionBlock(m_count * sizeof(char*)));
+                static_cast<char**>(vexlan::detail::allocateHostBlock(m_count * sizeof(char*)));
             if (column.array == nullptr) return false;
             for (std::size_t row = 0; row < m_count; ++row)
                 column.array[row] = nullptr;
@@ -47,7 +47,7 @@ public:
     bool allocateRow(std::size_t row) {
         for (ColumnData& column : m_columns) {
             column.array[row] =
-                static_cast<char*>(vexlan::detail::allocateOptionBlock(column.blockSize));
+                static_cast<char*>(vexlan::detail::allocateHostBlock(column.blockSize));
             if (column.array[row] == nullptr) return false;
         }
         return true;

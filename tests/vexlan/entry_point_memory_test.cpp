@@ -2,6 +2,7 @@
 // an exception or a half-made table, and a later call still works.
 // White-box: links the library's objects to reach the allocation seam.
 #include "entry_point.h"
+#include "host_block_allocator.h"
 
 #include "vexlan/vexlan.h"
 
@@ -24,9 +25,10 @@ struct FailingNew {
 void* noMemory(std::size_t) { return nullptr; }
 
 TEST(EntryPointOutOfMemory, NoTableGivesNullAndLeavesTheFirstCallToCome) {
-    vexlan::entry::allocateTable = noMemory;
+    const vexlan::detail::HostBlockAllocator previous =
+        vexlan::detail::setHostBlockAllocator(noMemory);
     EXPECT_EQ(vexlan_entry_point(), nullptr);
-    vexlan::entry::allocateTable = std::malloc;
+    vexlan::detail::setHostBlockAllocator(previous);
 
     EXPECT_NE(vexlan::entry::firstCall, 0);
     EXPECT_TRUE(gMapGeometry.empty());

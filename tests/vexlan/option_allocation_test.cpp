@@ -1,7 +1,7 @@
 // Running out of memory while the option arrays are built: whichever block
 // fails, everything allocated before it is released (LeakSanitizer checks it
 // under the asan preset) and the host receives null pointers and a count of 0.
-#include "option_block_allocator.h"
+#include "host_block_allocator.h"
 #include "option_test_support.h"
 #include "vexlan/vexlan_options.h"
 
@@ -30,11 +30,11 @@ protected:
     void SetUp() override {
         CountingAllocator::failAt = -1;
         CountingAllocator::sizes.clear();
-        previous = vexlan::detail::setOptionBlockAllocator(CountingAllocator::allocate);
+        previous = vexlan::detail::setHostBlockAllocator(CountingAllocator::allocate);
     }
-    void TearDown() override { vexlan::detail::setOptionBlockAllocator(previous); }
+    void TearDown() override { vexlan::detail::setHostBlockAllocator(previous); }
 
-    vexlan::detail::OptionBlockAllocator previous = nullptr;
+    vexlan::detail::HostBlockAllocator previous = nullptr;
     vexlan_test::MasterOptionsFixture master{"[IGES-R]\nA=1\nB=2\nC=3\n[IGES-RD]\nB=about b\n"};
 };
 

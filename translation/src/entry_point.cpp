@@ -1,6 +1,7 @@
 // The library's entry point: hands the host a table of twelve functions and
 // fills the format catalogue on the first call.
 #include "entry_point.h"
+#include "host_block_allocator.h"
 
 #include "vexlan/vexlan.h"
 
@@ -48,7 +49,6 @@ constexpr VexlanFunctionTable kFunctions = {
 
 namespace vexlan::entry {
 
-TableAllocator allocateTable = std::malloc;
 unsigned char firstCall = 1;
 
 } // namespace vexlan::entry
@@ -60,7 +60,10 @@ extern "C" VexlanFunctionTable* vexlan_entry_point() {
     // nothing is thrown across this C boundary. The first-call flag then
     // stays set, so the next call fills the catalogue again from the start;
     // filling is idempotent, so a half-filled catalogue is completed.
-    auto* table = static_cast<VexlanFunctionTable*>(allocateTable(sizeof(VexlanFunctionTable)));
+    // The table comes from the host block allocator, since the host releases
+    // it with free.
+    auto* table = static_cast<VexlanFunctionTable*>(
+        vexlan::detail::allocateHostBlock(sizeof(VexlanFunctionTable)));
     if (table == nullptr) return nullptr;
     *table = kFunctions;
 

@@ -2,15 +2,7 @@
 #ifndef VEXLAN_ENTRY_POINT_H
 #define VEXLAN_ENTRY_POINT_H
 
-#include <cstddef>
-
 namespace vexlan::entry {
-
-// Allocates the function tables handed to the host: std::malloc, because
-// the host releases them with free. Tests replace it to make an allocation
-// fail.
-using TableAllocator = void* (*)(std::size_t);
-extern TableAllocator allocateTable;
 
 // Non-zero from load until the first entry call has filled the catalogue.
 extern unsigned char firstCall;

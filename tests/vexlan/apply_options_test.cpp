@@ -1,5 +1,6 @@
 // Handing an option set to the translator: the temporary option file and
 // what the translator receives.
+#include "option_test_support.h"
 #include "spax/converter.h"
 #include "test_support.h"
 #include "vexlan/vexlan.h"
@@ -43,9 +44,6 @@ const char* const kMasterFile = "[IGES-R]\n"
 class ApplyingOptions : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::create_directories(scratch.path() / "vexlan" / "res");
-        writeFile(scratch.file("vexlan/res/OptionsMaster.opt"), kMasterFile);
-        setEnvironment("topdir", (scratch.path() / "").string());
         temporaryDirectory = scratch.file("tmp");
         fs::create_directory(temporaryDirectory);
         test_support::setTemporaryDirectory(temporaryDirectory);
@@ -54,7 +52,9 @@ protected:
         VxInitializeMaps();
     }
 
-    test_support::ScratchDirectory scratch;
+    // The master options file, with "topdir" leading to it until the test ends.
+    vexlan_test::MasterOptionsFixture master{kMasterFile};
+    const vexlan_test::ScratchDirectory& scratch = master.directory();
     std::string temporaryDirectory;
     std::string journal;
 };

@@ -1,6 +1,7 @@
 // Both conversions, checked through the translator stand-in's journal: the
 // exact order of translator operations, the results, the host messages and
 // what is left on disk.
+#include "option_test_support.h"
 #include "spax/progress.h"
 #include "spax/result.h"
 #include "test_support.h"
@@ -53,12 +54,9 @@ protected:
         messages = scratch.file("messages.log");
         temporaryDirectory = scratch.file("tmp");
         fs::create_directory(temporaryDirectory);
-        fs::create_directories(scratch.path() / "vexlan" / "res");
-        writeFile(scratch.file("vexlan/res/OptionsMaster.opt"), kMasterFile);
 
         setEnvironment("SPAX_STANDIN_JOURNAL", journal);
         setEnvironment("SLVCORE_MESSAGE_LOG", messages);
-        setEnvironment("topdir", (scratch.path() / "").string());
         test_support::setTemporaryDirectory(temporaryDirectory);
         unsetEnvironment("SPAX_STANDIN_THROW");
         unsetEnvironment("SPAX_STANDIN_CONVERT_RESULT");
@@ -94,7 +92,9 @@ protected:
         return lines;
     }
 
-    test_support::ScratchDirectory scratch;
+    // The master options file, with "topdir" leading to it until the test ends.
+    vexlan_test::MasterOptionsFixture master{kMasterFile};
+    const vexlan_test::ScratchDirectory& scratch = master.directory();
     std::string journal;
     std::string messages;
     std::string temporaryDirectory;

@@ -44,24 +44,21 @@ private:
 };
 
 // A scratch directory for option files, and "topdir" values that lead to it.
-class ScratchDirectory {
+class ScratchDirectory : public test_support::ScratchDirectory {
 public:
     // The directory with a trailing separator, as "topdir" wants it.
-    std::string withSeparator() const { return (m_directory.path() / "").string(); }
-    std::string withoutSeparator() const { return m_directory.path().string(); }
+    std::string withSeparator() const { return (path() / "").string(); }
+    std::string withoutSeparator() const { return path().string(); }
 
     // Writes `bytes` exactly as given (no line-end translation), creating
     // the folders on the way, and returns the file's path.
     std::string write(const std::string& relative, const std::string& bytes) const {
-        const auto file = m_directory.path() / relative;
+        const auto file = path() / relative;
         std::filesystem::create_directories(file.parent_path());
         test_support::writeFile(file.string(), bytes);
         EXPECT_EQ(test_support::readFile(file.string()), bytes) << file;
         return file.string();
     }
-
-private:
-    test_support::ScratchDirectory m_directory;
 };
 
 inline constexpr const char* kMasterLocation = "vexlan/res/OptionsMaster.opt";

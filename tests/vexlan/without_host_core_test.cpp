@@ -1,4 +1,5 @@
 // The library in a process where the host core library cannot be found.
+#include "option_test_support.h"
 #include "shared_library.h"
 #include "test_support.h"
 #include "vexlan/vexlan.h"
@@ -48,17 +49,13 @@ TEST_F(WithoutHostCore, EachMessageGoesToStandardErrorInstead) {
 
 TEST_F(WithoutHostCore, OptionFilesAreStillAppliedThroughATemporaryFileOfOurOwn) {
     namespace fs = std::filesystem;
-    test_support::ScratchDirectory scratch;
-    fs::create_directories(scratch.path() / "vexlan" / "res");
+    const vexlan_test::MasterOptionsFixture master("[IGES-R]\nTolerance=0.01\nReadLayers=1\n");
+    const vexlan_test::ScratchDirectory& scratch = master.directory();
     fs::create_directory(scratch.path() / "tmp");
-    test_support::writeFile(scratch.file("vexlan/res/OptionsMaster.opt"),
-                            "[IGES-R]\nTolerance=0.01\nReadLayers=1\n");
     test_support::writeFile(scratch.file("user.opt"), "[IGES-R]\nReadLayers=0\n");
     test_support::writeFile(scratch.file("part.igs"), "IGES model");
-    test_support::setEnvironment("topdir", (scratch.path() / "").string());
     test_support::setEnvironment("SPAX_STANDIN_JOURNAL", scratch.file("journal.txt"));
     test_support::setTemporaryDirectory(scratch.file("tmp"));
-    VxInitializeMaps();
 
     const std::string in = scratch.file("part.igs");
     const std::string out = scratch.file("part.x_t");

@@ -23,6 +23,7 @@ using test_support::readLines;
 using test_support::setEnvironment;
 using test_support::unsetEnvironment;
 using test_support::writeFile;
+using vexlan_test::temporaryOptionFile;
 using Lines = std::vector<std::string>;
 
 char* text(const std::string& s) { return const_cast<char*>(s.c_str()); }
@@ -187,15 +188,6 @@ Lines appliedOptionFile(const std::string& temporary, const Lines& options) {
             "~SPAIFile\t" + temporary,
             "SPAIConverter::SetOptions" + arguments,
             "~SPAIOptions"};
-}
-
-// The temporary option file a conversion used, as its Load line names it.
-std::string temporaryOptionFile(const Lines& journal) {
-    const std::string load = "SPAIOptions::Load\t";
-    for (const std::string& line : journal)
-        if (line.rfind(load, 0) == 0)
-            return line.substr(load.size(), line.find('\t', load.size()) - load.size());
-    return "(no option file applied)";
 }
 
 // ---------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 // Helpers for the option tests: a scratch directory for option files, the
-// "topdir" variable, and taking over the arrays the library hands out.
+// "topdir" variable, taking over the arrays the library hands out, and the
+// option file a conversion applied.
 #ifndef VEXLAN_TESTS_OPTION_TEST_SUPPORT_H
 #define VEXLAN_TESTS_OPTION_TEST_SUPPORT_H
 
@@ -147,6 +148,18 @@ inline FileOptions userFileOptions(const std::string& path) {
         EXPECT_EQ(details, nullptr);
     }
     return out;
+}
+
+inline constexpr const char* kNoOptionFileApplied = "(no option file applied)";
+
+// The temporary option file a conversion applied, as the Load line of the
+// translator stand-in's journal names it; kNoOptionFileApplied without one.
+inline std::string temporaryOptionFile(const std::vector<std::string>& journal) {
+    const std::string load = "SPAIOptions::Load\t";
+    for (const std::string& line : journal)
+        if (line.rfind(load, 0) == 0)
+            return line.substr(load.size(), line.find('\t', load.size()) - load.size());
+    return kNoOptionFileApplied;
 }
 
 } // namespace vexlan_test

@@ -69,11 +69,8 @@ TEST_F(WithoutHostCore, OptionFilesAreStillAppliedThroughATemporaryFileOfOurOwn)
     EXPECT_NE(std::find(journal.begin(), journal.end(),
                         "SPAIConverter::SetOptions\tTolerance=0.01\tReadLayers=0"),
               journal.end());
-    const auto load = std::find_if(journal.begin(), journal.end(), [](const std::string& line) {
-        return line.rfind("SPAIOptions::Load\t", 0) == 0;
-    });
-    ASSERT_NE(load, journal.end());
-    const std::string temporary = load->substr(18, load->find('\t', 18) - 18);
+    const std::string temporary = vexlan_test::temporaryOptionFile(journal);
+    ASSERT_NE(temporary, vexlan_test::kNoOptionFileApplied);
     EXPECT_EQ(fs::path(temporary).parent_path(), fs::path(scratch.file("tmp")));
     EXPECT_EQ(fs::path(temporary).filename().string().rfind("vexlan", 0), 0u) << temporary;
     EXPECT_TRUE(fs::is_empty(scratch.file("tmp"))) << "the temporary file is removed";

@@ -51,6 +51,10 @@ private:
     std::filesystem::path m_path;
 };
 
+// The exported C functions take char* for texts they only read; this hands
+// them the characters of a string.
+inline char* text(const std::string& s) { return const_cast<char*>(s.c_str()); }
+
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;

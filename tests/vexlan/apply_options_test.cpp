@@ -19,10 +19,9 @@ namespace {
 namespace fs = std::filesystem;
 using test_support::readLines;
 using test_support::setEnvironment;
+using test_support::text;
 using test_support::writeFile;
 using Lines = std::vector<std::string>;
-
-char* text(const std::string& s) { return const_cast<char*>(s.c_str()); }
 
 // Read in text mode, so that the platform's line ends read as "\n".
 std::string readText(const std::string& path) {

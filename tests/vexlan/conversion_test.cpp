@@ -21,12 +21,11 @@ namespace fs = std::filesystem;
 using test_support::readFile;
 using test_support::readLines;
 using test_support::setEnvironment;
+using test_support::text;
 using test_support::unsetEnvironment;
 using test_support::writeFile;
 using vexlan_test::temporaryOptionFile;
 using Lines = std::vector<std::string>;
-
-char* text(const std::string& s) { return const_cast<char*>(s.c_str()); }
 
 const char* const kErrorMessage = "2\tAn error occured during the conversion process ...";
 

@@ -17,8 +17,6 @@ using vexlan_test::ScopedEnvironment;
 using vexlan_test::ScratchDirectory;
 using Options = std::vector<Option>;
 
-std::string repeat(char c, std::size_t n) { return std::string(n, c); }
-
 struct RuleCase {
     const char* what;
     std::string master;
@@ -28,7 +26,7 @@ struct RuleCase {
 // Each case is a whole master options file; the IGES reader options it
 // yields show how its lines were taken.
 const std::vector<RuleCase>& ruleCases() {
-    const std::string longText = repeat('x', 511);
+    const std::string longText(511, 'x');
     static const std::vector<RuleCase> cases = {
         {"well-formed fragment",
          "! IGES translation options\n[IGES-R]\nReadLayers=1\nTolerance=0.001\n\n[IGES-RD]\n"
@@ -95,8 +93,8 @@ const std::vector<RuleCase>& ruleCases() {
          longText + "[IGES-R]\nA=1\n[IGES-R]\nB=2\n",
          {{"B", "2", ""}}},
         {"long entry is cut at the line limit",
-         "[IGES-R]\nA=" + repeat('v', 700) + "\nB=2\n",
-         {{"A", repeat('v', 509), ""}, {"B", "2", ""}}},
+         "[IGES-R]\nA=" + std::string(700, 'v') + "\nB=2\n",
+         {{"A", std::string(509, 'v'), ""}, {"B", "2", ""}}},
         {"rest of a long line is never an entry",
          "[IGES-R]\n" + longText + "C=3\nB=2\n",
          {{"B", "2", ""}}},
@@ -104,8 +102,8 @@ const std::vector<RuleCase>& ruleCases() {
          "[IGES-R]\nA=1\n" + longText + "[Other]\nB=2\n",
          {{"A", "1", ""}, {"B", "2", ""}}},
         {"long detail text is cut",
-         "[IGES-R]\nA=1\n[IGES-RD]\nA=" + repeat('d', 600) + "\n",
-         {{"A", "1", repeat('d', 509)}}},
+         "[IGES-R]\nA=1\n[IGES-RD]\nA=" + std::string(600, 'd') + "\n",
+         {{"A", "1", std::string(509, 'd')}}},
     };
     return cases;
 }

@@ -24,8 +24,6 @@ Lines readAllLines(const std::string& bytes) {
     return lines;
 }
 
-std::string repeat(char c, std::size_t n) { return std::string(n, c); }
-
 TEST(OptionLineReader, SplitsLinesByteForByte) {
     const std::string nul("a\0b", 3);
     struct Case {
@@ -53,7 +51,7 @@ TEST(OptionLineReader, SplitsLinesByteForByte) {
 }
 
 TEST(OptionLineReader, CutsLongLinesAndSkipsTheirRest) {
-    const std::string full = repeat('x', kMaxOptionLineLength);
+    const std::string full(kMaxOptionLineLength, 'x');
     struct Case {
         const char* what;
         std::string bytes;
@@ -62,16 +60,18 @@ TEST(OptionLineReader, CutsLongLinesAndSkipsTheirRest) {
     const Case cases[] = {
         {"exactly the limit", full + "\nb\n", {full, "b"}},
         {"one over the limit", full + "y\nb\n", {full, "b"}},
-        {"far over the limit, rest never a line", full + repeat('y', 3000) + "\nb\n", {full, "b"}},
+        {"far over the limit, rest never a line",
+         full + std::string(3000, 'y') + "\nb\n",
+         {full, "b"}},
         {"rest holding line-like text", full + "[IGES-R]\nA=1\n", {full, "A=1"}},
-        {"long last line without a line feed", full + repeat('y', 100), {full}},
+        {"long last line without a line feed", full + std::string(100, 'y'), {full}},
         {"limit then CR LF: the CR is the line end", full + "\r\nb", {full, "b"}},
         {"one under the limit then CR LF", full.substr(1) + "\r\n", {full.substr(1)}},
         {"a CR at the limit that no LF follows is cut", full + "\ry\n", {full}},
         {"a CR within the limit that no LF follows is text",
          full.substr(1) + "\ry\n",
          {full.substr(1) + "\r"}},
-        {"long line ending in CR LF", full + repeat('y', 50) + "\r\nb\r\n", {full, "b"}},
+        {"long line ending in CR LF", full + std::string(50, 'y') + "\r\nb\r\n", {full, "b"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +161,7 @@ TEST(OptionFileHeader, IsTheFirstLineHoldingABracket) {
         bool found;
         std::string header;
     };
-    const std::string full = repeat('x', kMaxOptionLineLength);
+    const std::string full(kMaxOptionLineLength, 'x');
     const Case cases[] = {
         {"first line", "[IGES-R]\nA=1\n", true, "[IGES-R]"},
         {"after other text", "note\n\nA=1\n[STEP-W]\n[IGES-R]\n", true, "[STEP-W]"},

@@ -11,6 +11,7 @@
 
 namespace {
 
+using test_support::text;
 using vexlan_test::FileOptions;
 using vexlan_test::MasterOptionsFixture;
 using vexlan_test::Option;
@@ -18,8 +19,6 @@ using vexlan_test::ScopedEnvironment;
 using vexlan_test::ScratchDirectory;
 using vexlan_test::userFileOptions;
 using Options = std::vector<Option>;
-
-char* text(std::string& s) { return s.data(); }
 
 struct TypeOfFile {
     int result;

@@ -60,10 +60,8 @@ TEST_F(WithoutHostCore, OptionFilesAreStillAppliedThroughATemporaryFileOfOurOwn)
     const std::string in = scratch.file("part.igs");
     const std::string out = scratch.file("part.x_t");
     const std::string options = scratch.file("user.opt");
-    EXPECT_EQ(VxConvertToParasolid(const_cast<char*>(in.c_str()), VX_IGES,
-                                   const_cast<char*>(out.c_str()),
-                                   const_cast<char*>(options.c_str()), nullptr, 0),
-              1);
+    using test_support::text;
+    EXPECT_EQ(VxConvertToParasolid(text(in), VX_IGES, text(out), text(options), nullptr, 0), 1);
 
     const auto journal = test_support::readLines(scratch.file("journal.txt"));
     EXPECT_NE(std::find(journal.begin(), journal.end(),

@@ -97,6 +97,23 @@ void storeNoArrays(char*** names, char*** values, char*** details) {
     *details = nullptr;
 }
 
+// Hands the option set to the host. A count never describes arrays the host
+// did not receive.
+int handOutOptionData(VexlanOptions& options, char*** names, char*** values, char*** details,
+                      int* count) {
+    const bool handedOut = options.GetOptionData(names, values, details);
+    *count = handedOut ? static_cast<int>(options.GetOptionCount()) : 0;
+    return handedOut ? 1 : 0;
+}
+
+// What the host receives when the option set could not be loaded (out of
+// memory): no arrays and no count.
+int handOutNothing(char*** names, char*** values, char*** details, int* count) {
+    storeNoArrays(names, values, details);
+    *count = 0;
+    return 0;
+}
+
 } // namespace
 
 bool VexlanOptions::GetOptionDataAtIndex(unsigned int index, std::string& name, std::string& value,
@@ -139,15 +156,9 @@ int VxGetCadOptionData(int geometryType, int isReader, char*** names, char*** va
     if (names == nullptr || values == nullptr || details == nullptr || count == nullptr) return 0;
     try {
         VexlanOptions options(static_cast<VexlanGeometryType>(geometryType), isReader != 0);
-        const bool handedOut = options.GetOptionData(names, values, details);
-        // A count never describes arrays the host did not receive.
-        *count = handedOut ? static_cast<int>(options.GetOptionCount()) : 0;
-        return handedOut ? 1 : 0;
+        return handOutOptionData(options, names, values, details, count);
     } catch (...) {
-        // Out of memory while loading the option set.
-        storeNoArrays(names, values, details);
-        *count = 0;
-        return 0;
+        return handOutNothing(names, values, details, count);
     }
 }
 
@@ -161,14 +172,10 @@ int VxGetCadOptionDataFromFile(char* optionFile, int* geometryType, int* isReade
         VexlanOptions options(std::string(optionFile), false);
         *geometryType = options.GetGeometryType();
         *isReader = options.IsReader() ? 1 : 0;
-        const bool handedOut = options.GetOptionData(names, values, details);
-        *count = handedOut ? static_cast<int>(options.GetOptionCount()) : 0;
-        return handedOut ? 1 : 0;
+        return handOutOptionData(options, names, values, details, count);
     } catch (...) {
-        storeNoArrays(names, values, details);
         *geometryType = VX_UNKNOWN;
         *isReader = 0;
-        *count = 0;
-        return 0;
+        return handOutNothing(names, values, details, count);
     }
 }

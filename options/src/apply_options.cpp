@@ -11,20 +11,17 @@
 
 namespace {
 
-// Removes the temporary option file when asked, or at the latest when the
-// scope is left by an exception, so that no file is left behind.
+// Removes the temporary option file when the scope is left, by return or by
+// an exception, so that no file is left behind.
 class TemporaryOptionFile {
 public:
     explicit TemporaryOptionFile(const char* path) : m_path(path) {}
-    ~TemporaryOptionFile() { Remove(); }
+    ~TemporaryOptionFile() {
+        if (*m_path != '\0') std::remove(m_path);
+    }
 
     TemporaryOptionFile(const TemporaryOptionFile&) = delete;
     TemporaryOptionFile& operator=(const TemporaryOptionFile&) = delete;
-
-    void Remove() {
-        if (m_path != nullptr && *m_path != '\0') std::remove(m_path);
-        m_path = nullptr;
-    }
 
 private:
     const char* m_path;
@@ -57,7 +54,6 @@ bool VexlanOptions::ApplyCADOptionsToConverter(SPAIConverter& converter) {
         options.Load(file);
     }
     const SPAIResult accepted = converter.SetOptions(options);
-    temporary.Remove();
     // The translator accepting an empty set does not mean that our options,
     // which never reached the file, were applied.
     return written && accepted == SPAX_S_OK;

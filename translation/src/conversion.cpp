@@ -68,7 +68,6 @@ int convert(const Conversion& conversion) noexcept {
         // the order below and released in reverse when the block is left,
         // normally or by an exception: log file, fixed options, converter,
         // target, source.
-        SPAIResult outcome(SPAX_E_CONVERSION_FAILED);
         SPAIDocument source(conversion.sourcePath);
         SPAIDocument target(conversion.targetPath);
         SPAIConverter converter;
@@ -95,7 +94,7 @@ int convert(const Conversion& conversion) noexcept {
         const bool logging = given(conversion.logFile);
         if (logging) converter.StartLog(log);
         converter.SetProgressCallback(SPAXProgressReport_fct);
-        outcome = converter.Convert(source, target);
+        const SPAIResult outcome = converter.Convert(source, target);
         if (logging) converter.StopLog(log);
         return resultOf(outcome);
     } catch (...) {

@@ -7,11 +7,8 @@
 #include "vexlan/vexlan.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 namespace {
@@ -26,30 +23,19 @@ void check(bool condition) {
 
 // A private directory laid out as "topdir" expects, set up once.
 struct Workspace {
-    std::filesystem::path root;
-    std::string masterFile;
-    std::string userFile;
+    test_support::ScratchDirectory directory;
+    std::string masterFile = directory.file("vexlan/res/OptionsMaster.opt");
+    std::string userFile = directory.file("user.opt");
 
     Workspace() {
-        std::random_device random;
-        root = std::filesystem::temp_directory_path() /
-               ("vexlan-fuzz-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(root / "vexlan" / "res");
-        masterFile = (root / "vexlan" / "res" / "OptionsMaster.opt").string();
-        userFile = (root / "user.opt").string();
-        const std::string topdir = (root / "").string();
-        setenv("topdir", topdir.c_str(), 1);
+        std::filesystem::create_directories(directory.path() / "vexlan" / "res");
+        test_support::setEnvironment("topdir", (directory.path() / "").string());
         VxInitializeMaps();
-    }
-    ~Workspace() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
     }
 };
 
-void writeFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+std::string bytes(const std::uint8_t* data, std::size_t size) {
+    return std::string(reinterpret_cast<const char*>(data), size);
 }
 
 void checkAndRelease(int result, char** names, char** values, char** details, int count,
@@ -79,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int count = 0;
 
     // The bytes as the master options file, asked for a few option sets.
-    writeFile(workspace.masterFile, data, size);
-    writeFile(workspace.userFile, nullptr, 0);
+    test_support::writeFile(workspace.masterFile, bytes(data, size));
+    test_support::writeFile(workspace.userFile, "");
     for (const int type : {VX_IGES, VX_STEP, VX_SOLIDWORKS}) {
         for (const int isReader : {0, 1}) {
             const int result =
@@ -91,9 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same bytes as a user option file over a small master file.
     static const char kMaster[] = "[IGES-R]\nA=1\nB=2\n[IGES-RD]\nA=a\n[STEP-W]\nC=3\n";
-    writeFile(workspace.masterFile, reinterpret_cast<const std::uint8_t*>(kMaster),
-              sizeof kMaster - 1);
-    writeFile(workspace.userFile, data, size);
+    test_support::writeFile(workspace.masterFile, kMaster);
+    test_support::writeFile(workspace.userFile, bytes(data, size));
     int type = -1;
     int isReader = -1;
     const int result = VxGetCadOptionDataFromFile(workspace.userFile.data(), &type, &isReader,

@@ -34,6 +34,10 @@ std::vector<std::int32_t> copyPayload(UINT message, LPARAM lParam) {
     return fields;
 }
 
+std::string windowNumber(HWND window) {
+    return std::to_string(reinterpret_cast<std::intptr_t>(window));
+}
+
 TestWindow::TestWindow(HWND parent) {
     static const ATOM registered = [] {
         WNDCLASSW windowClass{};

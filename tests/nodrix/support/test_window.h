@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace testsupport {
@@ -27,6 +28,9 @@ std::size_t payloadFieldCount(UINT message);
 
 // The payload a tree-list message points at, copied field by field.
 std::vector<std::int32_t> copyPayload(UINT message, LPARAM lParam);
+
+// A window handle as the decimal number the component's journal writes.
+std::string windowNumber(HWND window);
 
 // A top-level window, or a child window of `parent`.
 class TestWindow {

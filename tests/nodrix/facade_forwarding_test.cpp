@@ -21,6 +21,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -540,6 +541,40 @@ TEST_F(FacadeForwarding, ControlRectBecomesEdges) {
         EXPECT_EQ(r.right, c.expected.right);
         EXPECT_EQ(r.bottom, c.expected.bottom);
     }
+}
+
+TEST(WholeControl, MembersForwardToTheControl) {
+    ScopedJournal journal;
+    NDXxXtraTreeList list;
+    std::shared_ptr<ArborkitLib::ITreeListControl> control =
+        ArborkitLib::StandIn::FindControl(list.Handle());
+    ASSERT_NE(control, nullptr);
+    journal.clear();
+
+    list.ShowControl();
+    list.Redraw(false);
+    control->SetBounds({10, 20, 100, 50});
+    const RECT rect = list.GetControlRect();
+
+    EXPECT_EQ(rect.left, 10);
+    EXPECT_EQ(rect.top, 20);
+    EXPECT_EQ(rect.right, 110);
+    EXPECT_EQ(rect.bottom, 70);
+    EXPECT_THAT(journal.lines(),
+                ElementsAre("ShowControl", "Redraw\tfalse", "SetBounds\t10,20,100,50",
+                            "GetControlRect\t=> 10,20,100,50"));
+    EXPECT_TRUE(control->IsShown());
+    EXPECT_FALSE(control->IsRedrawEnabled());
+}
+
+TEST(WholeControl, TheControlsFailuresReachTheCallerUnchanged) {
+    NDXxXtraTreeList list;
+    dynamic_cast<ArborkitLib::IDisposable&>(*ArborkitLib::StandIn::FindControl(list.Handle()))
+        .Dispose();
+    EXPECT_THROW(list.ShowControl(), ArborkitLib::ComponentError);
+    EXPECT_THROW(list.Redraw(true), ArborkitLib::ComponentError);
+    EXPECT_THROW(list.GetControlRect(), ArborkitLib::ComponentError);
+    EXPECT_THROW(list.Handle(), ArborkitLib::ComponentError);
 }
 
 // ---------------------------------------------------------------------------

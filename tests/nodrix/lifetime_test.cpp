@@ -223,36 +223,4 @@ TEST(Lifetime, AFailingDisposalStillReleasesEverything) {
     EXPECT_EQ(StandIn::FindControl(control), nullptr);
 }
 
-TEST(WholeControl, MembersForwardToTheControl) {
-    ScopedJournal journal;
-    NDXxXtraTreeList list;
-    std::shared_ptr<ITreeListControl> control = StandIn::FindControl(list.Handle());
-    ASSERT_NE(control, nullptr);
-    journal.clear();
-
-    list.ShowControl();
-    list.Redraw(false);
-    control->SetBounds({10, 20, 100, 50});
-    const RECT rect = list.GetControlRect();
-
-    EXPECT_EQ(rect.left, 10);
-    EXPECT_EQ(rect.top, 20);
-    EXPECT_EQ(rect.right, 110);
-    EXPECT_EQ(rect.bottom, 70);
-    EXPECT_THAT(journal.lines(),
-                ElementsAre("ShowControl", "Redraw\tfalse", "SetBounds\t10,20,100,50",
-                            "GetControlRect\t=> 10,20,100,50"));
-    EXPECT_TRUE(control->IsShown());
-    EXPECT_FALSE(control->IsRedrawEnabled());
-}
-
-TEST(WholeControl, TheControlsFailuresReachTheCallerUnchanged) {
-    NDXxXtraTreeList list;
-    dynamic_cast<IDisposable&>(*StandIn::FindControl(list.Handle())).Dispose();
-    EXPECT_THROW(list.ShowControl(), ComponentError);
-    EXPECT_THROW(list.Redraw(true), ComponentError);
-    EXPECT_THROW(list.GetControlRect(), ComponentError);
-    EXPECT_THROW(list.Handle(), ComponentError);
-}
-
 } // namespace

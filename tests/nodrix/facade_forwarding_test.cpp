@@ -170,15 +170,27 @@ struct Forwarding {
     Call call;
 };
 
-class FacadeForwarding : public testing::Test {
+// A facade with the journal of its control, and the runner of the tables.
+class ForwardingTables : public testing::Test {
 protected:
+    explicit ForwardingTables(Outcome wanted) : wanted_(wanted) {}
+
+    // expectForwarded for every row, in order, on the same facade.
     void runTable(const std::vector<Forwarding>& table) {
         for (const Forwarding& row : table)
-            expectForwarded(list, journal, row.line, row.call);
+            expectForwarded(list, journal, row.line, row.call, wanted_);
     }
 
     ScopedJournal journal;
     NDXxXtraTreeList list;
+
+private:
+    Outcome wanted_;
+};
+
+class FacadeForwarding : public ForwardingTables {
+protected:
+    FacadeForwarding() : ForwardingTables(Outcome::Any) {}
 };
 
 // ---------------------------------------------------------------------------
@@ -591,9 +603,9 @@ TEST(WholeControl, TheControlsFailuresReachTheCallerUnchanged) {
 //   readme      40
 //
 // b.png has a picture, and every node is shown.
-class FacadeResults : public testing::Test {
+class FacadeResults : public ForwardingTables {
 protected:
-    FacadeResults() {
+    FacadeResults() : ForwardingTables(Outcome::Success) {
         const NDXxXtraTreeList::DCtrlEditType text{0};
         list.AddColumn(L"name", L"name", L"Name", true, false, text, true);
         list.AddColumn(L"size", L"size", nullptr, true, false, text, true);
@@ -614,13 +626,6 @@ protected:
         return list.AddNodeEx(&row, parent);
     }
 
-    void runTable(const std::vector<Forwarding>& table) {
-        for (const Forwarding& row : table)
-            expectForwarded(list, journal, row.line, row.call, Outcome::Success);
-    }
-
-    ScopedJournal journal;
-    NDXxXtraTreeList list;
     int docs = -1, a = -1, img = -1, b = -1, readme = -1;
 };
 

@@ -14,8 +14,7 @@ std::map<HWND, TestWindow*>& windows() {
     return all;
 }
 
-} // namespace
-
+// Number of 32-bit fields in the payload of a tree-list message.
 std::size_t payloadFieldCount(UINT message) {
     // Fields of _CellPosition, _CellRightClickData, _ExpandCollapseData,
     // _MousePositionData and _CellLeftDoubleClickData, by message id.
@@ -25,6 +24,8 @@ std::size_t payloadFieldCount(UINT message) {
     auto it = kFields.find(message);
     return it == kFields.end() ? 0 : it->second;
 }
+
+} // namespace
 
 std::vector<std::int32_t> copyPayload(UINT message, LPARAM lParam) {
     std::vector<std::int32_t> fields;

@@ -23,9 +23,6 @@ struct ReceivedMessage {
     std::vector<std::int32_t> payload;
 };
 
-// Number of 32-bit fields in the payload of a tree-list message.
-std::size_t payloadFieldCount(UINT message);
-
 // The payload a tree-list message points at, copied field by field.
 std::vector<std::int32_t> copyPayload(UINT message, LPARAM lParam);
 

@@ -47,7 +47,6 @@ public:
     explicit SendFunctionScope(NDX::SendWindowMessageFunction fn)
         : previous_(NDX::SetSendWindowMessageFunction(fn)) {}
     ~SendFunctionScope() { NDX::SetSendWindowMessageFunction(previous_); }
-    NDX::SendWindowMessageFunction previous() const { return previous_; }
 
 private:
     NDX::SendWindowMessageFunction previous_;

@@ -21,6 +21,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -169,15 +170,27 @@ struct Forwarding {
     Call call;
 };
 
-class FacadeForwarding : public testing::Test {
+// A facade with the journal of its control, and the runner of the tables.
+class ForwardingTables : public testing::Test {
 protected:
+    explicit ForwardingTables(Outcome wanted) : wanted_(wanted) {}
+
+    // expectForwarded for every row, in order, on the same facade.
     void runTable(const std::vector<Forwarding>& table) {
         for (const Forwarding& row : table)
-            expectForwarded(list, journal, row.line, row.call);
+            expectForwarded(list, journal, row.line, row.call, wanted_);
     }
 
     ScopedJournal journal;
     NDXxXtraTreeList list;
+
+private:
+    Outcome wanted_;
+};
+
+class FacadeForwarding : public ForwardingTables {
+protected:
+    FacadeForwarding() : ForwardingTables(Outcome::Any) {}
 };
 
 // ---------------------------------------------------------------------------
@@ -542,6 +555,40 @@ TEST_F(FacadeForwarding, ControlRectBecomesEdges) {
     }
 }
 
+TEST(WholeControl, MembersForwardToTheControl) {
+    ScopedJournal journal;
+    NDXxXtraTreeList list;
+    std::shared_ptr<ArborkitLib::ITreeListControl> control =
+        ArborkitLib::StandIn::FindControl(list.Handle());
+    ASSERT_NE(control, nullptr);
+    journal.clear();
+
+    list.ShowControl();
+    list.Redraw(false);
+    control->SetBounds({10, 20, 100, 50});
+    const RECT rect = list.GetControlRect();
+
+    EXPECT_EQ(rect.left, 10);
+    EXPECT_EQ(rect.top, 20);
+    EXPECT_EQ(rect.right, 110);
+    EXPECT_EQ(rect.bottom, 70);
+    EXPECT_THAT(journal.lines(),
+                ElementsAre("ShowControl", "Redraw\tfalse", "SetBounds\t10,20,100,50",
+                            "GetControlRect\t=> 10,20,100,50"));
+    EXPECT_TRUE(control->IsShown());
+    EXPECT_FALSE(control->IsRedrawEnabled());
+}
+
+TEST(WholeControl, TheControlsFailuresReachTheCallerUnchanged) {
+    NDXxXtraTreeList list;
+    dynamic_cast<ArborkitLib::IDisposable&>(*ArborkitLib::StandIn::FindControl(list.Handle()))
+        .Dispose();
+    EXPECT_THROW(list.ShowControl(), ArborkitLib::ComponentError);
+    EXPECT_THROW(list.Redraw(true), ArborkitLib::ComponentError);
+    EXPECT_THROW(list.GetControlRect(), ArborkitLib::ComponentError);
+    EXPECT_THROW(list.Handle(), ArborkitLib::ComponentError);
+}
+
 // ---------------------------------------------------------------------------
 // Results from a real tree
 // ---------------------------------------------------------------------------
@@ -556,9 +603,9 @@ TEST_F(FacadeForwarding, ControlRectBecomesEdges) {
 //   readme      40
 //
 // b.png has a picture, and every node is shown.
-class FacadeResults : public testing::Test {
+class FacadeResults : public ForwardingTables {
 protected:
-    FacadeResults() {
+    FacadeResults() : ForwardingTables(Outcome::Success) {
         const NDXxXtraTreeList::DCtrlEditType text{0};
         list.AddColumn(L"name", L"name", L"Name", true, false, text, true);
         list.AddColumn(L"size", L"size", nullptr, true, false, text, true);
@@ -579,13 +626,6 @@ protected:
         return list.AddNodeEx(&row, parent);
     }
 
-    void runTable(const std::vector<Forwarding>& table) {
-        for (const Forwarding& row : table)
-            expectForwarded(list, journal, row.line, row.call, Outcome::Success);
-    }
-
-    ScopedJournal journal;
-    NDXxXtraTreeList list;
     int docs = -1, a = -1, img = -1, b = -1, readme = -1;
 };
 

@@ -73,6 +73,10 @@ TEST(WindowApi, ParentsCanBeSetChangedAndRemoved) {
     EXPECT_EQ(GetParent(child.handle()), second.handle());
     EXPECT_EQ(SetParent(child.handle(), first.handle()), second.handle());
     EXPECT_EQ(GetParent(child.handle()), first.handle());
+    // What a removed child reports differs (nothing here, the desktop on
+    // Windows), but never the parent it left.
+    EXPECT_EQ(SetParent(child.handle(), nullptr), first.handle());
+    EXPECT_NE(GetParent(child.handle()), first.handle());
 }
 
 TEST(WindowApi, OnlyChildWindowsReportTheirParent) {

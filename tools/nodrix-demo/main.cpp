@@ -19,7 +19,6 @@
 #include "arborkit/arborkit.h"
 #include "nodrix/nodrix.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -179,6 +178,28 @@ public:
                   << (before == kNoNode ? "nothing" : Name(before)) << '\n';
     }
 
+    // Looks up the deepest entry and a missing one by key. Keys are paths of
+    // names from the top: the directory's own name first.
+    void LookUpByKey() {
+        list_.SetKeyFieldName(L"name");
+        list_.SetDelimiter(L"/");
+        std::vector<std::string> keys;
+        const Entry* deepest = nullptr;
+        for (const Entry& entry : entries_) {
+            if (deepest == nullptr || entry.level > deepest->level) deepest = &entry;
+        }
+        if (deepest != nullptr) keys.push_back(rootName_ + "/" + deepest->relativePath);
+        keys.push_back(rootName_ + "/no such entry");
+        for (const std::string& key : keys) {
+            const int found = list_.GetNodeIdByKeyValue(demo::FromUtf8(key).c_str());
+            std::cout << "  \"" << key << "\" -> "
+                      << (found == kNoNode
+                              ? "not found"
+                              : "node " + std::to_string(found) + " (" + PathOf(found) + ")")
+                      << '\n';
+        }
+    }
+
     std::string Name(int node) { return demo::ToUtf8(list_.GetCellValue(node, kNameColumn)); }
 
     // The path of the record a node's tag points at (the root has tag 0).
@@ -196,12 +217,12 @@ public:
 private:
     // A row of three cells. The size cell's value is the number of bytes
     // (none for a folder), so that sorting by it compares numbers; it shows
-    // `sizeText`.
-    int AddRow(const std::string& name, const std::string* bytes, const std::string& sizeText,
+    // `shownSize`.
+    int AddRow(const std::string& name, const std::string* bytes, const std::string& shownSize,
                const std::string& kind, std::intptr_t tag, int parent) {
         const std::wstring wideName = demo::FromUtf8(name);
         const std::wstring wideBytes = demo::FromUtf8(bytes == nullptr ? "" : *bytes);
-        const std::wstring wideSize = demo::FromUtf8(sizeText);
+        const std::wstring wideSize = demo::FromUtf8(shownSize);
         const std::wstring wideKind = demo::FromUtf8(kind);
         _Cell_Info cells[] = {
             {wideName.c_str(), 0, 0, 0, nullptr},
@@ -248,27 +269,6 @@ struct Point {
 
 // The centre of a rectangle of the control's client area.
 Point centreOf(const RECT& r) { return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-// Keys are paths of names from the top: the directory's own name first.
-void lookUpByKey(NDXxXtraTreeList& list, DirectoryTree& tree, const std::string& rootName) {
-    list.SetKeyFieldName(L"name");
-    list.SetDelimiter(L"/");
-    std::vector<std::string> keys;
-    const Entry* deepest = nullptr;
-    for (const Entry& entry : tree.Entries()) {
-        if (deepest == nullptr || entry.level > deepest->level) deepest = &entry;
-    }
-    if (deepest != nullptr) keys.push_back(rootName + "/" + deepest->relativePath);
-    keys.push_back(rootName + "/no such entry");
-    for (const std::string& key : keys) {
-        const int found = list.GetNodeIdByKeyValue(demo::FromUtf8(key).c_str());
-        std::cout << "  \"" << key << "\" -> "
-                  << (found == kNoNode
-                          ? "not found"
-                          : "node " + std::to_string(found) + " (" + tree.PathOf(found) + ")")
-                  << '\n';
-    }
-}
 
 void selectAndFocus(NDXxXtraTreeList& list, DirectoryTree& tree) {
     list.SetAllowMultiSelection(true);
@@ -411,7 +411,7 @@ int run(int argc, char** argv) {
     tree.Describe(tree.Root());
 
     heading("Looking nodes up by key (the Name field, '/' between levels)");
-    lookUpByKey(list, tree, rootName);
+    tree.LookUpByKey();
 
     heading("Selection and focus");
     selectAndFocus(list, tree);

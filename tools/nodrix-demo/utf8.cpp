@@ -1,6 +1,5 @@
 #include "utf8.h"
 
-#include <cstdint>
 #include <type_traits>
 
 namespace demo {

@@ -11,15 +11,12 @@ NDXxXtraTreeListControl* Create() {
 void AddOwner(NDXxXtraTreeListControl* holder) noexcept { ++holder->m_owners; }
 
 void ReleaseOwner(NDXxXtraTreeListControl* holder) noexcept {
-    if (holder == nullptr || --holder->m_owners > 0) return;
-    if (holder->m_message) {
-        try {
-            holder->m_message->Dispose();
-        } catch (...) {
-            // See the header: nobody to report to.
-        }
+    if (--holder->m_owners > 0) return;
+    try {
+        holder->m_message->Dispose();
+    } catch (...) {
+        // See the header: nobody to report to.
     }
-    holder->m_message.reset();
     delete holder;
 }
 

@@ -12,33 +12,6 @@ namespace {
 
 using ArborkitLib::EventArgs;
 
-// Event type -> message and payload. Types 9 to 14 have no message, and 19
-// and 20 map crosswise (19 -> TLM_CELL_G, 20 -> TLM_CELL_F).
-constexpr std::array<EventRoute, 22> kRoutes{{
-    /*  0 */ {TLM_CELL_A, Payload::CellPosition},
-    /*  1 */ {TLM_CELL_RIGHT_CLICK, Payload::CellRightClick},
-    /*  2 */ {TLM_EXPAND_COLLAPSE_A, Payload::ExpandCollapse},
-    /*  3 */ {TLM_EXPAND_COLLAPSE_B, Payload::ExpandCollapse},
-    /*  4 */ {TLM_CELL_B, Payload::CellPosition},
-    /*  5 */ {TLM_MOUSE_A, Payload::MousePosition},
-    /*  6 */ {TLM_NOTIFY_A, Payload::None},
-    /*  7 */ {TLM_CELL_LEFT_DOUBLE_CLICK, Payload::CellLeftDoubleClick},
-    /*  8 */ {TLM_MOUSE_B, Payload::MousePosition},
-    /*  9 */ {0, Payload::None},
-    /* 10 */ {0, Payload::None},
-    /* 11 */ {0, Payload::None},
-    /* 12 */ {0, Payload::None},
-    /* 13 */ {0, Payload::None},
-    /* 14 */ {0, Payload::None},
-    /* 15 */ {TLM_NOTIFY_B, Payload::None},
-    /* 16 */ {TLM_CELL_C, Payload::CellPosition},
-    /* 17 */ {TLM_CELL_D, Payload::CellPosition},
-    /* 18 */ {TLM_CELL_E, Payload::CellPosition},
-    /* 19 */ {TLM_CELL_G, Payload::CellPosition},
-    /* 20 */ {TLM_CELL_F, Payload::CellPosition},
-    /* 21 */ {TLM_NOTIFY_C, Payload::None},
-}};
-
 // The event data as the class the message is made from.
 template <class Args> const Args& dataAs(const EventArgs* data, UINT message, const char* name) {
     const auto* args = dynamic_cast<const Args*>(data);
@@ -95,9 +68,39 @@ void sendCellLeftDoubleClick(HWND parent, UINT message, HWND control, const Even
     send(parent, message, control, &payload);
 }
 
-// Indexed by Payload.
-constexpr Sender kSenders[] = {sendNone,           sendCellPosition,  sendCellRightClick,
-                               sendExpandCollapse, sendMousePosition, sendCellLeftDoubleClick};
+// What an event type becomes: its message (0: the type is not forwarded) and
+// the sender that fills the message's payload.
+struct Route {
+    UINT message;
+    Sender send;
+};
+
+// Indexed by event type. Types 9 to 14 have no message, and 19 and 20 map
+// crosswise (19 -> TLM_CELL_G, 20 -> TLM_CELL_F).
+constexpr std::array<Route, 22> kRoutes{{
+    /*  0 */ {TLM_CELL_A, sendCellPosition},
+    /*  1 */ {TLM_CELL_RIGHT_CLICK, sendCellRightClick},
+    /*  2 */ {TLM_EXPAND_COLLAPSE_A, sendExpandCollapse},
+    /*  3 */ {TLM_EXPAND_COLLAPSE_B, sendExpandCollapse},
+    /*  4 */ {TLM_CELL_B, sendCellPosition},
+    /*  5 */ {TLM_MOUSE_A, sendMousePosition},
+    /*  6 */ {TLM_NOTIFY_A, sendNone},
+    /*  7 */ {TLM_CELL_LEFT_DOUBLE_CLICK, sendCellLeftDoubleClick},
+    /*  8 */ {TLM_MOUSE_B, sendMousePosition},
+    /*  9 */ {0, nullptr},
+    /* 10 */ {0, nullptr},
+    /* 11 */ {0, nullptr},
+    /* 12 */ {0, nullptr},
+    /* 13 */ {0, nullptr},
+    /* 14 */ {0, nullptr},
+    /* 15 */ {TLM_NOTIFY_B, sendNone},
+    /* 16 */ {TLM_CELL_C, sendCellPosition},
+    /* 17 */ {TLM_CELL_D, sendCellPosition},
+    /* 18 */ {TLM_CELL_E, sendCellPosition},
+    /* 19 */ {TLM_CELL_G, sendCellPosition},
+    /* 20 */ {TLM_CELL_F, sendCellPosition},
+    /* 21 */ {TLM_NOTIFY_C, sendNone},
+}};
 
 // Buttons the payload tells apart; any other value is sent as 0.
 std::int32_t knownButton(ArborkitLib::TreeMouseButton button) {
@@ -107,17 +110,11 @@ std::int32_t knownButton(ArborkitLib::TreeMouseButton button) {
 
 } // namespace
 
-EventRoute RouteOf(std::int32_t eventType) {
-    if (eventType < 0 || static_cast<std::size_t>(eventType) >= kRoutes.size()) {
-        return {0, Payload::None};
-    }
-    return kRoutes[static_cast<std::size_t>(eventType)];
-}
-
 void Forward(HWND parent, HWND control, std::int32_t eventType, const EventArgs* data) {
-    const EventRoute route = RouteOf(eventType);
+    if (eventType < 0 || static_cast<std::size_t>(eventType) >= kRoutes.size()) return;
+    const Route& route = kRoutes[static_cast<std::size_t>(eventType)];
     if (route.message == 0) return;
-    kSenders[static_cast<int>(route.payload)](parent, route.message, control, data);
+    route.send(parent, route.message, control, data);
 }
 
 void Marshal(const ArborkitLib::CellRightClickArgs& source, _CellRightClickData& target) {

@@ -2,6 +2,7 @@
 
 #include "wide_text.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <limits>
 #include <stdexcept>
@@ -17,18 +18,6 @@ const char* kindName(ArborkitLib::Value::Kind kind) {
     static constexpr const char* kNames[] = {"nothing", "a 32-bit integer",
                                              "a pointer-sized integer", "a string"};
     return kNames[static_cast<int>(kind)];
-}
-
-// origin + size, held to the 32-bit range instead of wrapping around.
-LONG edge(std::int32_t origin, std::int32_t size) {
-    const std::int64_t sum = std::int64_t{origin} + size;
-    if (sum > std::numeric_limits<std::int32_t>::max()) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    if (sum < std::numeric_limits<std::int32_t>::min()) {
-        return std::numeric_limits<std::int32_t>::min();
-    }
-    return static_cast<LONG>(sum);
 }
 
 } // namespace
@@ -73,12 +62,17 @@ std::wstring ToWString(const ArborkitLib::Value& result) {
     return text;
 }
 
+LONG ClampToLong(std::int64_t src) {
+    return static_cast<LONG>(std::clamp<std::int64_t>(src, std::numeric_limits<std::int32_t>::min(),
+                                                      std::numeric_limits<std::int32_t>::max()));
+}
+
 RECT ToRect(const ArborkitLib::BoundsRect& bounds) {
     RECT rect{};
     rect.left = bounds.x;
     rect.top = bounds.y;
-    rect.right = edge(bounds.x, bounds.width);
-    rect.bottom = edge(bounds.y, bounds.height);
+    rect.right = ClampToLong(std::int64_t{bounds.x} + bounds.width);
+    rect.bottom = ClampToLong(std::int64_t{bounds.y} + bounds.height);
     return rect;
 }
 

@@ -9,7 +9,8 @@
 //     (UnboxIntPtr);
 //   * unsigned colours and picture ids cross as signed 32-bit integers with
 //     the same bits (ToSigned);
-//   * rectangles: origin and size become edges (ToRect);
+//   * rectangles: origin and size become edges, held to 32 bits (ToRect,
+//     ClampToLong);
 //   * rows: a _Row_Info becomes a RowInfoRecord (ToRowInfoRecord).
 #ifndef NODRIX_NDX_UTIL_H
 #define NODRIX_NDX_UTIL_H
@@ -42,8 +43,12 @@ std::int32_t ToSigned(std::uint32_t src);
 // neither a string nor nothing.
 std::wstring ToWString(const ArborkitLib::Value& result);
 
+// A coordinate held to the 32-bit range of the window API: a value beyond
+// it stops at its limit instead of wrapping around.
+LONG ClampToLong(std::int64_t src);
+
 // left = x, top = y, right = x + width, bottom = y + height. An edge that
-// would leave the 32-bit range stops at its limit.
+// would leave the 32-bit range stops at its limit (ClampToLong).
 RECT ToRect(const ArborkitLib::BoundsRect& bounds);
 
 // A std::invalid_argument, before anything is read from the cells, when

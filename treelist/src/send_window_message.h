@@ -7,9 +7,6 @@
 
 namespace NDX {
 
-// The default send function: SendMessageW with the same arguments.
-LRESULT CALLBACK SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
-
 // Sends through the current send function and returns its result.
 LRESULT SendWindowMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 

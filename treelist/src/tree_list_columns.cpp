@@ -6,9 +6,7 @@
 #include "control_holder.h"
 #include "ndx_util.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 using ArborkitLib::Value;
 using NDXxHolder::TreeOf;
@@ -149,8 +147,7 @@ RECT NDXxXtraTreeList::GetColumnHeaderRect(LONG col) {
         right += tree->GetColumnWidth(static_cast<std::int32_t>(i));
     }
     RECT rect{};
-    rect.right = static_cast<LONG>(std::clamp<std::int64_t>(
-        right, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    rect.right = NDXxUtil::ClampToLong(right);
     rect.bottom = tree->GetColumnHeaderHeight();
     return rect;
 }

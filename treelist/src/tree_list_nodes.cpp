@@ -38,10 +38,10 @@ void NDXxXtraTreeList::SetNodeTag(LONG index, std::int64_t newValue) {
     TreeOf(m_pControl)->SetNodeTag(index, Value::FromIntPtr(NDXxUtil::ToIntPtr(newValue)));
 }
 
-// The same operation and conversion as SetNodeTag: a tag is a pointer-sized
-// integer whether it holds a value or an address.
+// SetNodeTag under another name: a tag is a pointer-sized integer whether it
+// holds a value or an address.
 void NDXxXtraTreeList::SetNodeTagPtr(LONG index, std::int64_t newValue) {
-    TreeOf(m_pControl)->SetNodeTag(index, Value::FromIntPtr(NDXxUtil::ToIntPtr(newValue)));
+    SetNodeTag(index, newValue);
 }
 
 std::int64_t NDXxXtraTreeList::GetNodeTag(LONG row) {

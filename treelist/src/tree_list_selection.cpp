@@ -29,7 +29,7 @@ int NDXxXtraTreeList::GetSelectedNodeId(int iSelIdx) {
 }
 
 // Another name for SetFocusedRow: selecting a row is focusing it.
-void NDXxXtraTreeList::SetSelected(LONG row) { TreeOf(m_pControl)->SetFocusedRow(row); }
+void NDXxXtraTreeList::SetSelected(LONG row) { SetFocusedRow(row); }
 
 void NDXxXtraTreeList::SetFocusedRow(LONG row) { TreeOf(m_pControl)->SetFocusedRow(row); }
 

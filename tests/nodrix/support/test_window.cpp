@@ -14,8 +14,7 @@ std::map<HWND, TestWindow*>& windows() {
     return all;
 }
 
-} // namespace
-
+// Number of 32-bit fields in the payload of a tree-list message.
 std::size_t payloadFieldCount(UINT message) {
     // Fields of _CellPosition, _CellRightClickData, _ExpandCollapseData,
     // _MousePositionData and _CellLeftDoubleClickData, by message id.
@@ -26,12 +25,18 @@ std::size_t payloadFieldCount(UINT message) {
     return it == kFields.end() ? 0 : it->second;
 }
 
+} // namespace
+
 std::vector<std::int32_t> copyPayload(UINT message, LPARAM lParam) {
     std::vector<std::int32_t> fields;
     if (lParam == 0) return fields;
     const auto* first = reinterpret_cast<const std::int32_t*>(lParam);
     fields.assign(first, first + payloadFieldCount(message));
     return fields;
+}
+
+std::string windowNumber(HWND window) {
+    return std::to_string(reinterpret_cast<std::intptr_t>(window));
 }
 
 TestWindow::TestWindow(HWND parent) {

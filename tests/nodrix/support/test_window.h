@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace testsupport {
@@ -22,11 +23,11 @@ struct ReceivedMessage {
     std::vector<std::int32_t> payload;
 };
 
-// Number of 32-bit fields in the payload of a tree-list message.
-std::size_t payloadFieldCount(UINT message);
-
 // The payload a tree-list message points at, copied field by field.
 std::vector<std::int32_t> copyPayload(UINT message, LPARAM lParam);
+
+// A window handle as the decimal number the component's journal writes.
+std::string windowNumber(HWND window);
 
 // A top-level window, or a child window of `parent`.
 class TestWindow {

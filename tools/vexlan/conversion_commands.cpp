@@ -52,13 +52,7 @@ void checkDistinctFiles(const Direction& direction, const ConversionRequest& req
 int chooseFormat(const VexlanFunctionTable& table, const Direction& direction,
                  const ConversionRequest& request) {
     const std::string& cadFile = request.import ? request.input : request.output;
-    if (!request.format.empty()) {
-        const int format = formatByName(table, request.format);
-        if (format == VX_UNKNOWN)
-            throw ToolError(kUsage, "unknown format \"" + request.format +
-                                        "\"; known formats: " + formatNameList(table));
-        return format;
-    }
+    if (!request.format.empty()) return requireFormatByName(table, request.format);
     const int format = formatOfFile(table, cadFile);
     if (format == VX_UNKNOWN)
         throw ToolError(kUsage, std::string(direction.verb) + ": cannot tell the format of " +

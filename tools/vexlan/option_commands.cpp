@@ -26,14 +26,6 @@ void checkRequest(const OptionsRequest& request) {
         throw ToolError(kUsage, "options: give exactly one of --reader and --writer");
 }
 
-int formatNamed(const VexlanFunctionTable& table, const std::string& name) {
-    const int format = formatByName(table, name);
-    if (format == VX_UNKNOWN)
-        throw ToolError(kUsage,
-                        "unknown format \"" + name + "\"; known formats: " + formatNameList(table));
-    return format;
-}
-
 // The header of a user option file, which must name a known format.
 OptionFileType knownOptionFileType(const VexlanFunctionTable& table, const std::string& file) {
     requireReadableFile(file, "option file");
@@ -98,7 +90,7 @@ int runOptions(const Context& context, const OptionsRequest& request) {
     const std::string master = masterFileOf(context.topdir.value).string();
 
     if (request.file.empty()) {
-        const int format = formatNamed(table, request.format);
+        const int format = requireFormatByName(table, request.format);
         requireMasterFile(context.topdir, context.toolDir);
         const OptionSet set = masterOptions(table, format, request.reader);
         if (request.json)

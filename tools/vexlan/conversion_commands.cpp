@@ -67,11 +67,8 @@ void checkOptionFile(const Context& context, const VexlanFunctionTable& table,
                      const Direction& direction, const ConversionRequest& request, int format) {
     requireReadableFile(request.options, "option file");
     requireMasterFile(context.topdir, context.toolDir);
-    const OptionFileType type = optionFileType(table, request.options);
-    if (type.format == VX_UNKNOWN)
-        throw ToolError(kFailed, request.options +
-                                     " names no known format in its header line (such as "
-                                     "[IGES-R]); none of its options would be applied");
+    const OptionFileType type = knownOptionFileType(
+        table, request.options, " (such as [IGES-R]); none of its options would be applied");
     if (type.format != format || type.reader != direction.reader)
         context.err << "vexlan: warning: " << request.options << " holds " << type.formatName << ' '
                     << directionName(type.reader) << " options, but this " << direction.verb << ' '

@@ -75,6 +75,14 @@ OptionFileType optionFileType(const VexlanFunctionTable& table, const std::strin
     return type;
 }
 
+OptionFileType knownOptionFileType(const VexlanFunctionTable& table, const std::string& path,
+                                   const std::string& rest) {
+    OptionFileType type = optionFileType(table, path);
+    if (type.format == VX_UNKNOWN)
+        throw ToolError(kFailed, path + " names no known format in its header line" + rest);
+    return type;
+}
+
 const char* directionName(bool reader) { return reader ? "reader" : "writer"; }
 
 } // namespace vexlan::tool

@@ -1,18 +1,17 @@
 // The built vexlan tool, run as a user runs it, on the shipped samples: its
 // output, the files it writes and its exit codes. Every case runs in its own
 // process (ctest) and its own work folder.
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#if defined(_WIN32)
-#include <stdlib.h>
-#else
+#if !defined(_WIN32)
 #include <sys/wait.h>
 #endif
 
@@ -20,24 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using test_support::readFile;
+using test_support::setEnvironment;
+using test_support::unsetEnvironment;
+
 // ---------------------------------------------------------------------------
-// The harness's seam to the platform: environment and running a command.
-
-void setVariable(const std::string& name, const std::string& value) {
-#if defined(_WIN32)
-    _putenv_s(name.c_str(), value.c_str());
-#else
-    setenv(name.c_str(), value.c_str(), 1);
-#endif
-}
-
-void unsetVariable(const std::string& name) {
-#if defined(_WIN32)
-    _putenv_s(name.c_str(), "");
-#else
-    unsetenv(name.c_str());
-#endif
-}
+// The harness's seam to the platform: running a command.
 
 std::string quoted(const std::string& argument) {
 #if defined(_WIN32)
@@ -69,11 +56,6 @@ int exitCodeOf(int status) {
 }
 
 // ---------------------------------------------------------------------------
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 // What a program wrote to its standard output or error, with the line ends
 // of Windows' text mode ("\r\n") read as "\n".
@@ -108,7 +90,7 @@ protected:
         for (const char* name :
              {"topdir", "VEXLAN_LIBRARY", "SPAX_STANDIN_CONVERT_RESULT", "SPAX_STANDIN_THROW",
               "SPAX_STANDIN_JOURNAL", "SLVCORE_MESSAGE_LOG"})
-            unsetVariable(name);
+            unsetEnvironment(name);
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         work = fs::temp_directory_path() / (std::string("vexlan-cli-") + test->name());
         fs::remove_all(work);
@@ -132,7 +114,8 @@ protected:
         const fs::path err = work / "stderr.txt";
         command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
         const int status = std::system(forShell(command).c_str());
-        return {exitCodeOf(status), consoleText(readFile(out)), consoleText(readFile(err))};
+        return {exitCodeOf(status), consoleText(readFile(out.string())),
+                consoleText(readFile(err.string()))};
     }
 
     std::string at(const std::string& name) const { return (work / name).string(); }
@@ -255,8 +238,9 @@ TEST_F(Cli, ImportAppliesTheOptionFileAndWritesTheLog) {
                                          at("out/bracket.x_t") + " (Parasolid)"))
         << result;
     // the translator stand-in copies the model unchanged
-    EXPECT_EQ(readFile(work / "out/bracket.x_t"), readFile(work / "bracket.igs"));
-    const std::string log = readFile(work / "out/bracket.log");
+    EXPECT_EQ(readFile((work / "out/bracket.x_t").string()),
+              readFile((work / "bracket.igs").string()));
+    const std::string log = readFile((work / "out/bracket.log").string());
     EXPECT_TRUE(contains(log, "Tolerance")) << log;
     EXPECT_TRUE(contains(log, "0.005")) << "the user's value reached the translator\n" << log;
 }
@@ -280,9 +264,9 @@ TEST_F(Cli, RoundTripOfBothSamplesThroughParasolid) {
         const Outcome out = run({"export", at("out/model.x_t"), at(sample.back), "--options",
                                  at(sample.exportOptions), "--log", at("out/export.log")});
         ASSERT_EQ(out.exitCode, 0) << out;
-        EXPECT_EQ(readFile(work / sample.back), readFile(work / sample.cad));
+        EXPECT_EQ(readFile((work / sample.back).string()), readFile((work / sample.cad).string()));
     }
-    EXPECT_TRUE(contains(readFile(work / "out/export.log"), "AP242"));
+    EXPECT_TRUE(contains(readFile((work / "out/export.log").string()), "AP242"));
 }
 
 TEST_F(Cli, FormatOptionNamesTheFormatOfAnUnrevealingName) {
@@ -326,7 +310,7 @@ TEST_F(Cli, FailedAndStoppedConversionsEndWithTheirCodesAndRemoveTheIncompleteOu
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.convertResult);
-        setVariable("SPAX_STANDIN_CONVERT_RESULT", c.convertResult);
+        setEnvironment("SPAX_STANDIN_CONVERT_RESULT", c.convertResult);
         const Outcome result = run({"import", at("bracket.igs"), at("out/b.x_t")});
         EXPECT_EQ(result.exitCode, c.exitCode) << result;
         EXPECT_TRUE(contains(result.err, c.message)) << result;
@@ -335,7 +319,7 @@ TEST_F(Cli, FailedAndStoppedConversionsEndWithTheirCodesAndRemoveTheIncompleteOu
     }
 
     // an output that was there before is left, and the user is told
-    setVariable("SPAX_STANDIN_CONVERT_RESULT", "0x2000003");
+    setEnvironment("SPAX_STANDIN_CONVERT_RESULT", "0x2000003");
     std::ofstream(work / "out/old.x_t") << "an earlier result";
     const Outcome stopped = run({"import", at("bracket.igs"), at("out/old.x_t")});
     EXPECT_EQ(stopped.exitCode, 3) << stopped;
@@ -344,7 +328,7 @@ TEST_F(Cli, FailedAndStoppedConversionsEndWithTheirCodesAndRemoveTheIncompleteOu
 }
 
 TEST_F(Cli, FailureHintsAtTheLogOrAsksForOne) {
-    setVariable("SPAX_STANDIN_CONVERT_RESULT", "0x3000006");
+    setEnvironment("SPAX_STANDIN_CONVERT_RESULT", "0x3000006");
     const Outcome bare = run({"export", at("bracket.igs"), at("out/b.stp")});
     EXPECT_EQ(bare.exitCode, 1) << bare;
     EXPECT_TRUE(contains(bare.err, "export of " + at("bracket.igs") +
@@ -360,8 +344,8 @@ TEST_F(Cli, FailureHintsAtTheLogOrAsksForOne) {
 }
 
 TEST_F(Cli, TranslatorFaultReachesTheUserAsTheLibrarysMessage) {
-    setVariable("SPAX_STANDIN_THROW", "SPAIConverter::Convert");
-    setVariable("SLVCORE_MESSAGE_LOG", at("messages.log"));
+    setEnvironment("SPAX_STANDIN_THROW", "SPAIConverter::Convert");
+    setEnvironment("SLVCORE_MESSAGE_LOG", at("messages.log"));
     const Outcome result = run({"import", at("housing.stp"), at("out/h.x_t")});
     EXPECT_EQ(result.exitCode, 1) << result;
     EXPECT_TRUE(contains(result.err, "An error occured during the conversion process ..."))
@@ -369,7 +353,7 @@ TEST_F(Cli, TranslatorFaultReachesTheUserAsTheLibrarysMessage) {
     EXPECT_TRUE(contains(result.err, "vexlan: import of " + at("housing.stp"))) << result;
     // The tool, as the host, provides its core library: the message went
     // through it, at level 2.
-    EXPECT_EQ(readFile(work / "messages.log"),
+    EXPECT_EQ(readFile((work / "messages.log").string()),
               "2\tAn error occured during the conversion process ...\n");
 }
 
@@ -442,8 +426,8 @@ TEST_F(Cli, ErrorsEndWithOneClearLineAndTheirExitCode) {
         EXPECT_EQ(result.out, "") << result;
         EXPECT_FALSE(fs::exists(work / "out/b.x_t"));
     }
-    EXPECT_EQ(readFile(work / "bracket.igs"),
-              readFile(fs::path(VEXLAN_SAMPLES_DIR) / "bracket.igs"))
+    EXPECT_EQ(readFile((work / "bracket.igs").string()),
+              readFile((fs::path(VEXLAN_SAMPLES_DIR) / "bracket.igs").string()))
         << "a refused command leaves its inputs alone";
 }
 
@@ -476,14 +460,14 @@ TEST_F(Cli, LibraryNotFoundNamesWhereItLookedAndTheWayOut) {
     EXPECT_TRUE(contains(notALibrary.err, "cannot load the Vexlan library " + at("bracket.igs")))
         << notALibrary;
 
-    setVariable("VEXLAN_LIBRARY", VEXLAN_LIBRARY_FILE);
+    setEnvironment("VEXLAN_LIBRARY", VEXLAN_LIBRARY_FILE);
     const Outcome byVariable = run({"formats"}, tool);
     EXPECT_EQ(byVariable.exitCode, 0) << byVariable;
 }
 
 TEST_F(Cli, TopdirNotSetIsReportedWithTheFixAndEitherOverrideMendsIt) {
     const fs::path tool = lonelyTool();
-    setVariable("VEXLAN_LIBRARY", VEXLAN_LIBRARY_FILE);
+    setEnvironment("VEXLAN_LIBRARY", VEXLAN_LIBRARY_FILE);
 
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"options", "IGES", "--reader"},
@@ -499,7 +483,7 @@ TEST_F(Cli, TopdirNotSetIsReportedWithTheFixAndEitherOverrideMendsIt) {
 
     const std::string share = VEXLAN_STAGE_SHARE_DIR; // without its trailing separator
     EXPECT_EQ(run({"--topdir", share, "options", "IGES", "--reader"}, tool).exitCode, 0);
-    setVariable("topdir", share + "/");
+    setEnvironment("topdir", share + "/");
     EXPECT_EQ(run({"options", "IGES", "--reader"}, tool).exitCode, 0);
 
     // --topdir wins over the variable

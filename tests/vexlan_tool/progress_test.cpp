@@ -84,11 +84,16 @@ TEST(ConversionWatch, CtrlCAsksTheTranslatorToStopAndEndsWithTheWatch) {
     EXPECT_EQ(std::signal(SIGINT, SIG_DFL), SIG_DFL);
 
     // A new conversion starts without the old request.
-    ConversionWatch next("importing other.igs", nullptr);
-    int stop = 0;
-    reportProgress(0.0, stop);
-    EXPECT_EQ(stop, 0);
-    EXPECT_FALSE(next.interrupted());
+    {
+        ConversionWatch next("importing other.igs", nullptr);
+        int stop = 0;
+        reportProgress(0.0, stop);
+        EXPECT_EQ(stop, 0);
+        EXPECT_FALSE(next.interrupted());
+    }
+    // No Ctrl-C this time, so the watch's own handler was still in place:
+    // only the watch's end can have put the usual handling back.
+    EXPECT_EQ(std::signal(SIGINT, SIG_DFL), SIG_DFL);
 }
 
 TEST(ConversionWatch, KeepsIgnoringCtrlCWhenTheToolWasStartedThatWay) {

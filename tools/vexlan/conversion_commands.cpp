@@ -52,13 +52,7 @@ void checkDistinctFiles(const Direction& direction, const ConversionRequest& req
 int chooseFormat(const VexlanFunctionTable& table, const Direction& direction,
                  const ConversionRequest& request) {
     const std::string& cadFile = request.import ? request.input : request.output;
-    if (!request.format.empty()) {
-        const int format = formatByName(table, request.format);
-        if (format == VX_UNKNOWN)
-            throw ToolError(kUsage, "unknown format \"" + request.format +
-                                        "\"; known formats: " + formatNameList(table));
-        return format;
-    }
+    if (!request.format.empty()) return requireFormatByName(table, request.format);
     const int format = formatOfFile(table, cadFile);
     if (format == VX_UNKNOWN)
         throw ToolError(kUsage, std::string(direction.verb) + ": cannot tell the format of " +
@@ -73,11 +67,8 @@ void checkOptionFile(const Context& context, const VexlanFunctionTable& table,
                      const Direction& direction, const ConversionRequest& request, int format) {
     requireReadableFile(request.options, "option file");
     requireMasterFile(context.topdir, context.toolDir);
-    const OptionFileType type = optionFileType(table, request.options);
-    if (type.format == VX_UNKNOWN)
-        throw ToolError(kFailed, request.options +
-                                     " names no known format in its header line (such as "
-                                     "[IGES-R]); none of its options would be applied");
+    const OptionFileType type = knownOptionFileType(
+        table, request.options, " (such as [IGES-R]); none of its options would be applied");
     if (type.format != format || type.reader != direction.reader)
         context.err << "vexlan: warning: " << request.options << " holds " << type.formatName << ' '
                     << directionName(type.reader) << " options, but this " << direction.verb << ' '

@@ -1,6 +1,8 @@
 // The library's format catalogue, read through the function table.
 #include "formats.h"
 
+#include "tool_error.h"
+
 #include <cctype>
 
 namespace vexlan::tool {
@@ -56,6 +58,14 @@ int formatOfFile(const VexlanFunctionTable& table, const std::string& fileName) 
 
 std::string formatName(const VexlanFunctionTable& table, int number) {
     return text(table.VxGetGeometryNameFromType(number));
+}
+
+int requireFormatByName(const VexlanFunctionTable& table, const std::string& name) {
+    const int format = formatByName(table, name);
+    if (format == VX_UNKNOWN)
+        throw ToolError(kUsage,
+                        "unknown format \"" + name + "\"; known formats: " + formatNameList(table));
+    return format;
 }
 
 std::string formatNameList(const VexlanFunctionTable& table) {

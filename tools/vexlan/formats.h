@@ -23,6 +23,10 @@ std::vector<Format> knownFormats(const VexlanFunctionTable& table);
 // either of them in any letter case. VX_UNKNOWN when none fits.
 int formatByName(const VexlanFunctionTable& table, const std::string& name);
 
+// As formatByName, but a usage error that lists the known formats when no
+// format fits.
+int requireFormatByName(const VexlanFunctionTable& table, const std::string& name);
+
 // The format the library judges `fileName` to be by its name alone.
 int formatOfFile(const VexlanFunctionTable& table, const std::string& fileName);
 

@@ -13,6 +13,19 @@ namespace {
 
 fs::path prefixOf(const fs::path& toolDir) { return toolDir.parent_path(); }
 
+// The installation's share folder as a topdir: with a trailing separator.
+std::string shareOf(const fs::path& toolDir) {
+    return (prefixOf(toolDir) / "share").string() + '/';
+}
+
+// `fileName` in the installation's `folder`, then beside the tool; none for a
+// tool of unknown location.
+std::vector<fs::path> candidates(const fs::path& toolDir, const char* folder,
+                                 const std::string& fileName) {
+    if (toolDir.empty()) return {};
+    return {prefixOf(toolDir) / folder / fileName, toolDir / fileName};
+}
+
 bool isSeparator(char c) {
     return c == '/' || c == static_cast<char>(fs::path::preferred_separator);
 }
@@ -37,7 +50,7 @@ std::string withTrailingSeparator(const std::string& directory) {
 // master options file.
 std::string topdirOfToolLayout(const fs::path& toolDir) {
     if (toolDir.empty()) return {};
-    const std::string share = (prefixOf(toolDir) / "share").string() + '/';
+    const std::string share = shareOf(toolDir);
     return isFile(masterFileOf(share)) ? share : std::string();
 }
 
@@ -59,14 +72,12 @@ const char* describe(TopdirSource source) {
 
 std::vector<fs::path> libraryCandidates(const fs::path& toolDir,
                                         const std::string& libraryFileName) {
-    if (toolDir.empty()) return {};
-    return {prefixOf(toolDir) / "lib" / libraryFileName, toolDir / libraryFileName};
+    return candidates(toolDir, "lib", libraryFileName);
 }
 
 std::vector<fs::path> hostCoreCandidates(const fs::path& toolDir,
                                          const std::string& hostCoreFileName) {
-    if (toolDir.empty()) return {};
-    return {prefixOf(toolDir) / "host" / hostCoreFileName, toolDir / hostCoreFileName};
+    return candidates(toolDir, "host", hostCoreFileName);
 }
 
 Topdir chooseTopdir(bool hasOption, const std::string& option, const char* variable,
@@ -85,9 +96,8 @@ fs::path masterFileOf(const std::string& topdir) {
 
 void requireMasterFile(const Topdir& topdir, const fs::path& toolDir) {
     if (topdir.source == TopdirSource::None) {
-        const std::string besideTool =
-            toolDir.empty() ? std::string("the tool's installation")
-                            : masterFileOf((prefixOf(toolDir) / "share").string() + '/').string();
+        const std::string besideTool = toolDir.empty() ? std::string("the tool's installation")
+                                                       : masterFileOf(shareOf(toolDir)).string();
         throw ToolError(
             kFailed, "\"topdir\" is not set and there is no master options file at " + besideTool +
                          "; set topdir to the folder that holds vexlan/res/OptionsMaster.opt, "

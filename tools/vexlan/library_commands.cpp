@@ -5,8 +5,6 @@
 #include "tool_error.h"
 #include "vexlan_library.h"
 
-#include <iostream>
-
 namespace vexlan::tool {
 
 int runFormats(const Context& context, bool json) {

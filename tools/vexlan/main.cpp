@@ -34,7 +34,6 @@ constexpr const char* kFooter =
 struct GlobalOptions {
     std::string library;
     std::string topdir;
-    CLI::Option* topdirOption = nullptr;
 };
 
 // The sub-commands and their arguments; parsing fills them, then the one
@@ -49,8 +48,8 @@ struct CommandLine {
     std::function<int(const Context&)> run;
 };
 
-void addJsonFlag(CLI::App& command, CommandLine& line) {
-    command.add_flag("--json", line.json, "Print machine-readable JSON");
+void addJsonFlag(CLI::App& command, bool& json) {
+    command.add_flag("--json", json, "Print machine-readable JSON");
 }
 
 void addConversion(CLI::App& app, CommandLine& line, bool import) {
@@ -83,14 +82,13 @@ void addConversion(CLI::App& app, CommandLine& line, bool import) {
 void defineCommands(CLI::App& app, CommandLine& line) {
     app.add_option("--library", line.global.library, "The Vexlan library file to load")
         ->envname("VEXLAN_LIBRARY");
-    line.global.topdirOption = app.add_option(
-        "--topdir", line.global.topdir,
-        "Folder holding vexlan/res/OptionsMaster.opt (default: the \"topdir\" variable, "
-        "else the tool's installation)");
+    app.add_option("--topdir", line.global.topdir,
+                   "Folder holding vexlan/res/OptionsMaster.opt (default: the \"topdir\" variable, "
+                   "else the tool's installation)");
 
     CLI::App* formats = app.add_subcommand(
         "formats", "List the formats of the catalogue: number, name, host name and file filter");
-    addJsonFlag(*formats, line);
+    addJsonFlag(*formats, line.json);
     formats->callback([&line] {
         line.run = [&line](const Context& context) { return runFormats(context, line.json); };
     });
@@ -98,7 +96,7 @@ void defineCommands(CLI::App& app, CommandLine& line) {
     CLI::App* detect = app.add_subcommand(
         "detect", "Tell the format of each file by its name (the files are not opened)");
     detect->add_option("FILE", line.files, "File names")->required();
-    addJsonFlag(*detect, line);
+    addJsonFlag(*detect, line.json);
     detect->callback([&line] {
         line.run = [&line](const Context& context) {
             return runDetect(context, line.files, line.json);
@@ -112,7 +110,7 @@ void defineCommands(CLI::App& app, CommandLine& line) {
     options->add_flag("--reader", line.options.reader, "Options for reading FORMAT");
     options->add_flag("--writer", line.options.writer, "Options for writing FORMAT");
     options->add_option("--file", line.options.file, "User option file to show instead");
-    options->add_flag("--json", line.options.json, "Print machine-readable JSON");
+    addJsonFlag(*options, line.options.json);
     options->callback([&line] {
         line.run = [&line](const Context& context) { return runOptions(context, line.options); };
     });
@@ -120,7 +118,7 @@ void defineCommands(CLI::App& app, CommandLine& line) {
     CLI::App* optType = app.add_subcommand(
         "opt-type", "Tell the format and direction that a user option file is for");
     optType->add_option("USER.opt", line.optionFile, "User option file")->required();
-    addJsonFlag(*optType, line);
+    addJsonFlag(*optType, line.json);
     optType->callback([&line] {
         line.run = [&line](const Context& context) {
             return runOptionFileType(context, line.optionFile, line.json);
@@ -169,10 +167,9 @@ int main(int argc, char** argv) {
     }
 
     try {
-        const std::filesystem::path tool = executablePath();
-        const std::filesystem::path toolDir = tool.empty() ? tool : tool.parent_path();
-        const Topdir topdir = chooseTopdir(line.global.topdirOption->count() > 0,
-                                           line.global.topdir, std::getenv("topdir"), toolDir);
+        const std::filesystem::path toolDir = executablePath().parent_path();
+        const Topdir topdir = chooseTopdir(app.count("--topdir") > 0, line.global.topdir,
+                                           std::getenv("topdir"), toolDir);
         if (topdir.source != TopdirSource::None) setEnvironment("topdir", topdir.value);
 
         const Context context{toolDir, line.global.library, topdir, std::cout, std::cerr};

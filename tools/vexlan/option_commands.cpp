@@ -26,24 +26,11 @@ void checkRequest(const OptionsRequest& request) {
         throw ToolError(kUsage, "options: give exactly one of --reader and --writer");
 }
 
-int formatNamed(const VexlanFunctionTable& table, const std::string& name) {
-    const int format = formatByName(table, name);
-    if (format == VX_UNKNOWN)
-        throw ToolError(kUsage,
-                        "unknown format \"" + name + "\"; known formats: " + formatNameList(table));
-    return format;
-}
-
-// The header of a user option file, which must name a known format.
-OptionFileType knownOptionFileType(const VexlanFunctionTable& table, const std::string& file) {
+// The header of a readable user option file, which must name a known format.
+OptionFileType readOptionFileType(const VexlanFunctionTable& table, const std::string& file) {
     requireReadableFile(file, "option file");
-    OptionFileType type = optionFileType(table, file);
-    if (type.format == VX_UNKNOWN)
-        throw ToolError(kFailed, file +
-                                     " names no known format in its header line (such as "
-                                     "[IGES-R] or [STEP-W]); known formats: " +
-                                     formatNameList(table));
-    return type;
+    return knownOptionFileType(
+        table, file, " (such as [IGES-R] or [STEP-W]); known formats: " + formatNameList(table));
 }
 
 void printJson(std::ostream& out, const VexlanFunctionTable& table, const OptionSet& set,
@@ -98,7 +85,7 @@ int runOptions(const Context& context, const OptionsRequest& request) {
     const std::string master = masterFileOf(context.topdir.value).string();
 
     if (request.file.empty()) {
-        const int format = formatNamed(table, request.format);
+        const int format = requireFormatByName(table, request.format);
         requireMasterFile(context.topdir, context.toolDir);
         const OptionSet set = masterOptions(table, format, request.reader);
         if (request.json)
@@ -108,7 +95,7 @@ int runOptions(const Context& context, const OptionsRequest& request) {
         return kSuccess;
     }
 
-    knownOptionFileType(table, request.file);
+    readOptionFileType(table, request.file);
     requireMasterFile(context.topdir, context.toolDir);
     const OptionSet set = fileOptions(table, request.file);
     const OptionSet defaults = masterOptions(table, set.format, set.reader);
@@ -121,7 +108,7 @@ int runOptions(const Context& context, const OptionsRequest& request) {
 
 int runOptionFileType(const Context& context, const std::string& file, bool json) {
     const VexlanLibrary library(context.libraryFile, context.toolDir);
-    const OptionFileType type = knownOptionFileType(library.table(), file);
+    const OptionFileType type = readOptionFileType(library.table(), file);
     if (json) {
         JsonWriter writer(context.out);
         writer.beginObject();

@@ -25,13 +25,11 @@ public:
         }
     }
 
-    // Copies the options out. A result of 0 with a count but no arrays means
-    // the library could not allocate them.
-    std::vector<Option> copy(int result) const {
-        if (result == 0 && count > 0)
-            throw ToolError(kFailed, "the Vexlan library ran out of memory for the option set");
+    // Copies the options out. The library hands out either arrays of `count`
+    // strings each or, when it has nothing to give (no options, or no
+    // memory), null arrays and a count of 0, which copies as an empty set.
+    std::vector<Option> copy() const {
         std::vector<Option> options;
-        if (names == nullptr || values == nullptr || details == nullptr) return options;
         for (int i = 0; i < count; ++i)
             options.push_back({names[i], values[i], details[i]});
         return options;
@@ -47,9 +45,9 @@ public:
 
 OptionSet masterOptions(const VexlanFunctionTable& table, int format, bool reader) {
     OptionArrays arrays;
-    const int result = table.VxGetCadOptionData(format, reader ? 1 : 0, &arrays.names,
-                                                &arrays.values, &arrays.details, &arrays.count);
-    return {format, reader, arrays.copy(result)};
+    table.VxGetCadOptionData(format, reader ? 1 : 0, &arrays.names, &arrays.values, &arrays.details,
+                             &arrays.count);
+    return {format, reader, arrays.copy()};
 }
 
 OptionSet fileOptions(const VexlanFunctionTable& table, const std::string& path) {
@@ -57,10 +55,9 @@ OptionSet fileOptions(const VexlanFunctionTable& table, const std::string& path)
     OptionArrays arrays;
     int format = VX_UNKNOWN;
     int reader = 1;
-    const int result =
-        table.VxGetCadOptionDataFromFile(argument.data(), &format, &reader, &arrays.names,
-                                         &arrays.values, &arrays.details, &arrays.count);
-    return {format, reader != 0, arrays.copy(result)};
+    table.VxGetCadOptionDataFromFile(argument.data(), &format, &reader, &arrays.names,
+                                     &arrays.values, &arrays.details, &arrays.count);
+    return {format, reader != 0, arrays.copy()};
 }
 
 OptionFileType optionFileType(const VexlanFunctionTable& table, const std::string& path) {
@@ -75,6 +72,14 @@ OptionFileType optionFileType(const VexlanFunctionTable& table, const std::strin
     std::string lookup = type.formatName;
     type.format =
         type.formatName.empty() ? VX_UNKNOWN : table.VxGetGeometryTypeFromName(lookup.data());
+    return type;
+}
+
+OptionFileType knownOptionFileType(const VexlanFunctionTable& table, const std::string& path,
+                                   const std::string& rest) {
+    OptionFileType type = optionFileType(table, path);
+    if (type.format == VX_UNKNOWN)
+        throw ToolError(kFailed, path + " names no known format in its header line" + rest);
     return type;
 }
 

@@ -37,6 +37,11 @@ struct OptionFileType {
 };
 OptionFileType optionFileType(const VexlanFunctionTable& table, const std::string& path);
 
+// As optionFileType, but a failure when the header names no known format:
+// "PATH names no known format in its header line" followed by `rest`.
+OptionFileType knownOptionFileType(const VexlanFunctionTable& table, const std::string& path,
+                                   const std::string& rest);
+
 // "reader" or "writer".
 const char* directionName(bool reader);
 

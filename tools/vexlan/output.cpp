@@ -118,6 +118,12 @@ void JsonWriter::beforeValue() {
     m_out << '\n' << std::string(2 * m_hasItems.size(), ' ');
 }
 
+void JsonWriter::open(char bracket) {
+    beforeValue();
+    m_out << bracket;
+    m_hasItems.push_back(false);
+}
+
 void JsonWriter::close(char bracket) {
     const bool hadItems = m_hasItems.back();
     m_hasItems.pop_back();
@@ -127,9 +133,7 @@ void JsonWriter::close(char bracket) {
 }
 
 JsonWriter& JsonWriter::beginObject() {
-    beforeValue();
-    m_out << '{';
-    m_hasItems.push_back(false);
+    open('{');
     return *this;
 }
 
@@ -139,9 +143,7 @@ JsonWriter& JsonWriter::endObject() {
 }
 
 JsonWriter& JsonWriter::beginArray() {
-    beforeValue();
-    m_out << '[';
-    m_hasItems.push_back(false);
+    open('[');
     return *this;
 }
 

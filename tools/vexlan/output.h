@@ -40,6 +40,7 @@ public:
 
 private:
     void beforeValue();
+    void open(char bracket);
     void close(char bracket);
 
     std::ostream& m_out;

@@ -59,7 +59,7 @@ ConversionWatch::~ConversionWatch() {
     currentWatch = nullptr;
     if (m_bar != nullptr && m_shownPercent >= 0) {
         // Clear the bar's line so that the tool's report starts clean.
-        const std::size_t width = m_label.size() + 1 + kBarCells + 7;
+        const std::size_t width = m_label.size() + 1 + progressBar(1.0, kBarCells).size();
         std::fprintf(m_bar, "\r%s\r", std::string(width, ' ').c_str());
         std::fflush(m_bar);
     }

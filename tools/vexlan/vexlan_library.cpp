@@ -64,8 +64,11 @@ VexlanLibrary::VexlanLibrary(const fs::path& file, const fs::path& toolDir) {
         const std::string reason = lastLoaderError();
         if (!choice.byName)
             throw ToolError(kFailed, "cannot load the Vexlan library " + m_file + ": " + reason);
-        throw ToolError(kFailed, "the Vexlan library was not found: looked for " + choice.tried +
-                                     "then on the loader's search path (" + reason +
+        // A tool that cannot tell where it lies has no installation to look in.
+        const std::string looked =
+            choice.tried.empty() ? std::string() : ": looked for " + choice.tried + "then";
+        throw ToolError(kFailed, "the Vexlan library was not found" + looked +
+                                     " on the loader's search path (" + reason +
                                      "); name it with --library FILE or the VEXLAN_LIBRARY "
                                      "variable");
     }

@@ -26,9 +26,15 @@ void ControlRegistry::Add(HWND window, const std::weak_ptr<TreeListControl>& con
     registry().controls[window] = control;
 }
 
-void ControlRegistry::Remove(HWND window) {
+bool ControlRegistry::Release(HWND window, const std::weak_ptr<const TreeListControl>& control) {
     std::lock_guard lock(registry().mutex);
-    registry().controls.erase(window);
+    auto it = registry().controls.find(window);
+    if (it == registry().controls.end()) return true;
+    // The same control when neither owner orders before the other; this
+    // holds while the control is being destroyed too.
+    if (it->second.owner_before(control) || control.owner_before(it->second)) return false;
+    registry().controls.erase(it);
+    return true;
 }
 
 std::shared_ptr<TreeListControl> ControlRegistry::Find(HWND window) {

@@ -64,8 +64,14 @@ std::shared_ptr<TreeListControl> TreeListControl::Create() {
 }
 
 TreeListControl::~TreeListControl() {
-    if (!disposed_ && window_ != nullptr) {
-        ControlRegistry::Remove(window_);
+    if (!disposed_) ReleaseWindow();
+}
+
+void TreeListControl::ReleaseWindow() {
+    // Should our window be gone already (its parent destroyed it) and its
+    // handle be in use by another control, the handle and its window are
+    // that control's: leave them alone.
+    if (window_ != nullptr && ControlRegistry::Release(window_, weak_from_this())) {
         DestroyWindow(window_);
     }
 }
@@ -73,8 +79,7 @@ TreeListControl::~TreeListControl() {
 void TreeListControl::Dispose() {
     if (!disposed_) {
         disposed_ = true;
-        ControlRegistry::Remove(window_);
-        DestroyWindow(window_);
+        ReleaseWindow();
         // A disposed control raises nothing, and handlers keep their targets
         // alive: let go of them.
         events_.Clear();

@@ -211,6 +211,9 @@ private:
     TreeListControl() = default;
 
     void RequireLive() const;
+    // Forgets the control's window and destroys it, unless the window's
+    // handle is no longer this control's.
+    void ReleaseWindow();
 
     template <class Work> static void Attempt(const char* name, Journal::Line& line, Work&& work) {
         try {

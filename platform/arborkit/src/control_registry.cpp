@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <string>
 
 namespace ArborkitLib {
 
@@ -41,6 +42,15 @@ std::shared_ptr<TreeListControl> ControlRegistry::Find(HWND window) {
     std::lock_guard lock(registry().mutex);
     auto it = registry().controls.find(window);
     return it == registry().controls.end() ? nullptr : it->second.lock();
+}
+
+std::shared_ptr<TreeListControl> ControlRegistry::FindLive(HWND window) {
+    std::shared_ptr<TreeListControl> found = Find(window);
+    if (!found) {
+        throw ComponentError("no live tree-list control has the window " +
+                             std::to_string(reinterpret_cast<std::intptr_t>(window)));
+    }
+    return found;
 }
 
 } // namespace ArborkitLib

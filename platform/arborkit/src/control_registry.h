@@ -21,6 +21,8 @@ void Add(HWND window, const std::weak_ptr<TreeListControl>& control);
 bool Release(HWND window, const std::weak_ptr<const TreeListControl>& control);
 // The control that owns `window` and is still alive, or null.
 std::shared_ptr<TreeListControl> Find(HWND window);
+// The same, where there must be one: a ComponentError when there is none.
+std::shared_ptr<TreeListControl> FindLive(HWND window);
 
 } // namespace ControlRegistry
 } // namespace ArborkitLib

@@ -95,7 +95,7 @@ void TreeListControl::RaiseTreeEvent(TreeEventType type, const std::shared_ptr<E
     RequireLive();
     // A handler may release every other reference to this control.
     const std::shared_ptr<TreeListControl> keepAlive = shared_from_this();
-    events_.Raise(IntPtr(reinterpret_cast<std::intptr_t>(window_)), type, data);
+    events_.Raise(WindowHandle(), type, data);
 }
 
 TreeEvent& TreeListControl::Events() { return events_; }
@@ -105,7 +105,7 @@ TreeEvent& TreeListControl::Events() { return events_; }
 // ---------------------------------------------------------------------------
 
 IntPtr TreeListControl::Handle() {
-    return Run<IntPtr>("Handle", [&] { return IntPtr(reinterpret_cast<std::intptr_t>(window_)); });
+    return Run<IntPtr>("Handle", [&] { return WindowHandle(); });
 }
 
 void TreeListControl::ShowControl() {

@@ -54,6 +54,10 @@ public:
 
     // The control's window, without journaling.
     HWND Window() const noexcept { return window_; }
+    // The same, as the number the interface hands out for it.
+    IntPtr WindowHandle() const noexcept {
+        return IntPtr(reinterpret_cast<std::intptr_t>(window_));
+    }
 
     // Raises the control's TreeEvent as a user's action would.
     void RaiseTreeEvent(TreeEventType type, const std::shared_ptr<EventArgs>& data);

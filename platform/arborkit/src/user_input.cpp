@@ -156,33 +156,24 @@ void TreeListControl::UserExpand(std::int32_t node, bool expand) {
 // The driver
 // ---------------------------------------------------------------------------
 
-namespace {
-
-std::shared_ptr<TreeListControl> liveControl(HWND control) {
-    std::shared_ptr<TreeListControl> found = ControlRegistry::Find(control);
-    if (!found) {
-        throw ComponentError("no live tree-list control has the window " +
-                             std::to_string(reinterpret_cast<std::intptr_t>(control)));
-    }
-    return found;
+void StandIn::Click(HWND control, int x, int y) {
+    ControlRegistry::FindLive(control)->UserClick(x, y);
 }
 
-} // namespace
-
-void StandIn::Click(HWND control, int x, int y) { liveControl(control)->UserClick(x, y); }
-
 void StandIn::DoubleClick(HWND control, int x, int y) {
-    liveControl(control)->UserDoubleClick(x, y);
+    ControlRegistry::FindLive(control)->UserDoubleClick(x, y);
 }
 
 void StandIn::RightClick(HWND control, int x, int y, TreeMouseButton button) {
-    liveControl(control)->UserRightClick(x, y, button);
+    ControlRegistry::FindLive(control)->UserRightClick(x, y, button);
 }
 
-void StandIn::Expand(HWND control, int nodeId) { liveControl(control)->UserExpand(nodeId, true); }
+void StandIn::Expand(HWND control, int nodeId) {
+    ControlRegistry::FindLive(control)->UserExpand(nodeId, true);
+}
 
 void StandIn::Collapse(HWND control, int nodeId) {
-    liveControl(control)->UserExpand(nodeId, false);
+    ControlRegistry::FindLive(control)->UserExpand(nodeId, false);
 }
 
 } // namespace ArborkitLib

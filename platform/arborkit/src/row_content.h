@@ -64,7 +64,6 @@ public:
     CellData& Cell(std::int32_t column);
     // The cell at `column`, or an empty one.
     const CellData& CellOrEmpty(std::int32_t column) const;
-    std::size_t StoredCellCount() const noexcept { return cells_.size(); }
 
     // The column at `column` is gone: its cell goes with it, and the cells
     // of the later columns move one index down, as the columns do.

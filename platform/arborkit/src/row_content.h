@@ -35,10 +35,13 @@ struct CellData {
     bool alignCenter = false;
 
     // The text the cell shows: its display text when it has one, otherwise
-    // its value as text (a string as it is, an integer in decimal, nothing
-    // as the empty text).
+    // its value's text.
     std::u16string ShownText() const;
 };
+
+// A value as text: a string as it is, an integer in decimal, nothing as the
+// empty text.
+std::u16string ValueText(const Value& value);
 
 struct RowStyle {
     ComponentString fontName; // absent: the control's font

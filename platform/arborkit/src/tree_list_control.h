@@ -279,6 +279,9 @@ private:
     bool UserToggle(std::int32_t node, bool expand);
     // A click on a column header: sorts by a sortable column, with its event.
     bool UserSort(std::int32_t column);
+    // True when a clicked cell's node and column (kNoColumn: none) are still
+    // there after the handlers of the click's first events.
+    bool CellStillThere(std::int32_t row, std::int32_t column) const;
 
     HWND window_ = nullptr;
     bool disposed_ = false;

@@ -2,6 +2,7 @@
 // through the installed header only.
 #include "arborkit/arborkit.h"
 #include "journal_file.h"
+#include "test_support.h"
 #include "test_window.h"
 
 #include <gmock/gmock.h>
@@ -318,10 +319,10 @@ TEST(ArborkitJournal, RecordsCreationOperationsSubscriptionsAndDisposal) {
 }
 
 TEST(ArborkitJournal, WritesNothingWithoutAFileName) {
-    testsupport::setEnvironment("ARBORKIT_STANDIN_JOURNAL", nullptr);
+    test_support::unsetEnvironment("ARBORKIT_STANDIN_JOURNAL");
     auto control = TreeComponentFactory::CreateTreeControl();
     EXPECT_NO_THROW(control->Redraw(true));
-    testsupport::setEnvironment("ARBORKIT_STANDIN_JOURNAL", "");
+    test_support::setEnvironment("ARBORKIT_STANDIN_JOURNAL", "");
     EXPECT_NO_THROW(control->Redraw(true));
 }
 

@@ -25,12 +25,7 @@ protected:
     }
 
     std::string failure(const ComponentString& name) {
-        try {
-            tree.ExportDataToTxt(name);
-        } catch (const ComponentError& error) {
-            return error.what();
-        }
-        return "no failure";
+        return failureOf([&] { tree.ExportDataToTxt(name); });
     }
 
     test_support::ScratchDirectory scratch;

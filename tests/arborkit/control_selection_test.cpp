@@ -11,15 +11,7 @@ using testing::IsEmpty;
 
 namespace {
 
-class Selecting : public SmallTree {
-protected:
-    std::vector<std::int32_t> selected() {
-        std::vector<std::int32_t> ids;
-        for (std::int32_t i = 0; i < tree.GetSelectedNodesCount(); ++i)
-            ids.push_back(tree.GetSelectedNodeId(i));
-        return ids;
-    }
-};
+class Selecting : public SmallTree {};
 
 TEST_F(Selecting, SingleSelectionHoldsOneNodeAtMost) {
     tree.SelectNode(img, true);

@@ -197,13 +197,8 @@ TEST_F(SmallTree, WithADelimiterAKeyIsAPathFromTheTopLevel) {
 }
 
 TEST_F(SmallTree, KeyLookupNeedsAKeyFieldOfAColumnAndAStringKey) {
-    const auto failure = [&](const Value& key) -> std::string {
-        try {
-            tree.GetNodeIdByKeyValue(key);
-        } catch (const ComponentError& error) {
-            return error.what();
-        }
-        return "no failure";
+    const auto failure = [&](const Value& key) {
+        return failureOf([&] { tree.GetNodeIdByKeyValue(key); });
     };
     EXPECT_THAT(failure(textValue(u"docs")), HasSubstr("no key field"));
     tree.SetKeyFieldName(text(u"nothing here"));

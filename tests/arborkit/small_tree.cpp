@@ -56,4 +56,11 @@ std::vector<std::int32_t> SmallTree::visibleNodes() {
     return order;
 }
 
+std::vector<std::int32_t> SmallTree::selected() {
+    std::vector<std::int32_t> ids;
+    for (std::int32_t i = 0; i < tree.GetSelectedNodesCount(); ++i)
+        ids.push_back(tree.GetSelectedNodeId(i));
+    return ids;
+}
+
 } // namespace arborkit_test

@@ -30,6 +30,16 @@ ArborkitLib::Value textValue(std::u16string units);
 HWND windowOf(ArborkitLib::ITreeListControl& control);
 void dispose(ArborkitLib::ITreeListControl& control);
 
+// The message of the ComponentError the action fails with, or "no failure".
+template <class Action> std::string failureOf(Action&& action) {
+    try {
+        action();
+    } catch (const ArborkitLib::ComponentError& error) {
+        return error.what();
+    }
+    return "no failure";
+}
+
 // Adds a visible column with a name, field name and caption; returns its index.
 std::int32_t addColumn(ArborkitLib::ITreeListControl& control, std::u16string name);
 
@@ -39,6 +49,8 @@ protected:
 
     // The visible nodes, in order, as the control steps through them.
     std::vector<std::int32_t> visibleNodes();
+    // The selected nodes, in the order the control gives them.
+    std::vector<std::int32_t> selected();
 
     std::shared_ptr<ArborkitLib::ITreeListControl> control;
     ArborkitLib::ITreeListControl& tree;

@@ -79,13 +79,6 @@ protected:
         return recorder->events;
     }
 
-    std::vector<std::int32_t> selected() {
-        std::vector<std::int32_t> ids;
-        for (std::int32_t i = 0; i < tree.GetSelectedNodesCount(); ++i)
-            ids.push_back(tree.GetSelectedNodeId(i));
-        return ids;
-    }
-
     std::shared_ptr<Recorder> recorder = std::make_shared<Recorder>();
     HWND window;
 };
@@ -304,17 +297,9 @@ TEST_F(UserInput, CollapsingOverTheFocusMovesItToTheCollapsedNode) {
 }
 
 TEST_F(UserInput, OnlyShownNodesCanBeExpandedByTheUser) {
-    const auto failure = [&](auto&& action) -> std::string {
-        try {
-            action();
-        } catch (const ComponentError& error) {
-            return error.what();
-        }
-        return "no failure";
-    };
-    EXPECT_THAT(failure([&] { StandIn::Expand(window, img); }),
+    EXPECT_THAT(failureOf([&] { StandIn::Expand(window, img); }),
                 testing::StartsWith("Expand: node " + std::to_string(img)));
-    EXPECT_THAT(failure([&] { StandIn::Collapse(window, 99); }),
+    EXPECT_THAT(failureOf([&] { StandIn::Collapse(window, 99); }),
                 testing::StartsWith("Collapse: no node has the id 99"));
     EXPECT_THAT(recorder->events, IsEmpty());
 }

@@ -14,10 +14,11 @@ const char* kindName(Value::Kind kind) {
     return kNames[static_cast<int>(kind)];
 }
 
-[[noreturn]] void wrongKind(const char* what, const char* wanted, const Value& value) {
+void requireKind(const char* what, const Value& value, Value::Kind wanted) {
+    if (value.GetKind() == wanted) return;
     std::string shown;
     Journal::Render(shown, value);
-    throw ComponentError(std::string(what) + " must be " + wanted + ", not " +
+    throw ComponentError(std::string(what) + " must be " + kindName(wanted) + ", not " +
                          kindName(value.GetKind()) + " (" + shown + ")");
 }
 
@@ -40,21 +41,17 @@ float FontSize(float size) {
 }
 
 std::int32_t Int32Value(const char* what, const Value& value) {
-    if (value.GetKind() != Value::Kind::Int32) wrongKind(what, kindName(Value::Kind::Int32), value);
+    requireKind(what, value, Value::Kind::Int32);
     return value.AsInt32();
 }
 
 IntPtr IntPtrValue(const char* what, const Value& value) {
-    if (value.GetKind() != Value::Kind::IntPtr) {
-        wrongKind(what, kindName(Value::Kind::IntPtr), value);
-    }
+    requireKind(what, value, Value::Kind::IntPtr);
     return value.AsIntPtr();
 }
 
 const std::u16string& StringValue(const char* what, const Value& value) {
-    if (value.GetKind() != Value::Kind::String) {
-        wrongKind(what, kindName(Value::Kind::String), value);
-    }
+    requireKind(what, value, Value::Kind::String);
     return value.AsString().Text();
 }
 

@@ -22,9 +22,8 @@ void ColumnSet::Remove(std::int32_t index) {
     Get(index);
     columns_.erase(columns_.begin() + index);
     std::erase(order_, index);
-    for (std::int32_t& shown : order_) {
-        if (shown > index) --shown;
-    }
+    for (std::int32_t& shown : order_)
+        shown = IndexAfterRemoval(shown, index);
 }
 
 void ColumnSet::Clear() noexcept {

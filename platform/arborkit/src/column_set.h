@@ -20,6 +20,13 @@
 namespace ArborkitLib {
 
 constexpr std::int32_t kNoColumn = -1;
+
+// Where a column index ends up once the column at `removed` is gone: the
+// later ones move down by one, and the removed one itself is kNoColumn.
+constexpr std::int32_t IndexAfterRemoval(std::int32_t index, std::int32_t removed) noexcept {
+    if (index == removed) return kNoColumn;
+    return index > removed ? index - 1 : index;
+}
 constexpr std::int32_t kDefaultColumnWidth = 100;
 
 // How the cells of a column are edited.

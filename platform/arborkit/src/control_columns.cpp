@@ -33,11 +33,7 @@ void TreeListControl::RemoveColumn(std::int32_t col) {
             for (std::int32_t node : nodes_.InTreeOrder())
                 nodes_.Get(node).content.ColumnRemoved(col);
             selection_.ColumnRemoved(col);
-            if (sortColumn_ == col) {
-                sortColumn_ = kNoColumn;
-            } else if (sortColumn_ > col) {
-                --sortColumn_;
-            }
+            sortColumn_ = IndexAfterRemoval(sortColumn_, col);
         },
         col);
 }

@@ -14,9 +14,15 @@ class TreeListControl;
 namespace ControlRegistry {
 
 void Add(HWND window, const std::weak_ptr<TreeListControl>& control);
-void Remove(HWND window);
+// Forgets `window` unless it is registered to another control than
+// `control` (alive or not); false when it is. A window handle can be reused
+// once its window is gone, so the entry may by now belong to another
+// control: that one stays.
+bool Release(HWND window, const std::weak_ptr<const TreeListControl>& control);
 // The control that owns `window` and is still alive, or null.
 std::shared_ptr<TreeListControl> Find(HWND window);
+// The same, where there must be one: a ComponentError when there is none.
+std::shared_ptr<TreeListControl> FindLive(HWND window);
 
 } // namespace ControlRegistry
 } // namespace ArborkitLib

@@ -33,6 +33,13 @@ const char* escapeFor(char32_t c) {
     }
 }
 
+// The values, each as Render writes it, separated by commas.
+template <class First, class... Rest>
+void renderJoined(std::string& out, const First& first, const Rest&... rest) {
+    Render(out, first);
+    ((out += ',', Render(out, rest)), ...);
+}
+
 void appendEscaped(std::string& out, char32_t c) {
     if (const char* escape = escapeFor(c)) {
         out += escape;
@@ -92,36 +99,19 @@ void Render(std::string& out, const Value& value) {
 }
 
 void Render(std::string& out, const BoundsRect& value) {
-    Render(out, value.x);
-    out += ',';
-    Render(out, value.y);
-    out += ',';
-    Render(out, value.width);
-    out += ',';
-    Render(out, value.height);
+    renderJoined(out, value.x, value.y, value.width, value.height);
 }
 
 void Render(std::string& out, const CellInfoRecord& value) {
     out += '{';
-    Render(out, value.value);
-    out += ',';
-    Render(out, value.foreColor);
-    out += ',';
-    Render(out, value.backColor);
-    out += ',';
-    Render(out, value.picture);
-    out += ',';
-    Render(out, value.displayText);
+    renderJoined(out, value.value, value.foreColor, value.backColor, value.picture,
+                 value.displayText);
     out += '}';
 }
 
 void Render(std::string& out, const RowInfoRecord& value) {
     out += '{';
-    Render(out, value.fontName);
-    out += ',';
-    Render(out, value.fontSize);
-    out += ',';
-    Render(out, value.nodeTag);
+    renderJoined(out, value.fontName, value.fontSize, value.nodeTag);
     out += ",[";
     for (std::size_t i = 0; i < value.cells.size(); ++i) {
         if (i != 0) out += ',';

@@ -11,10 +11,7 @@ namespace {
 bool hasKey(const NodeTree& nodes, std::int32_t node, std::int32_t column,
             std::u16string_view key) {
     const CellData& cell = nodes.Get(node).content.CellOrEmpty(column);
-    if (cell.value.IsNothing()) return false;
-    CellData valueOnly;
-    valueOnly.value = cell.value;
-    return valueOnly.ShownText() == key;
+    return !cell.value.IsNothing() && ValueText(cell.value) == key;
 }
 
 std::int32_t findAnywhere(const NodeTree& nodes, std::int32_t column, std::u16string_view key) {

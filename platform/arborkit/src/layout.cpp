@@ -59,13 +59,6 @@ BoundsRect Layout::CellRect(std::int32_t node, std::int32_t column) const {
     return rect(cell.start, row.start, cell.length, row.length);
 }
 
-BoundsRect Layout::HeaderRect(std::int32_t column) const {
-    columns_.Get(column);
-    if (columns_.VisibleIndex(column) == kNoColumn) return {};
-    const Span cell = ColumnSpan(column);
-    return rect(cell.start, 0, cell.length, headerHeight_);
-}
-
 BoundsRect Layout::ExpandButtonRect(std::int32_t node) const {
     const Span row = RowSpan(node);
     if (row.length == 0 || columns_.VisibleCount() == 0 || nodes_.Get(node).children.empty() ||

@@ -4,8 +4,8 @@
 // GetControlRect gives is the control's place in its parent and does not
 // enter here).
 //
-//   * The column headers take the top, HeaderHeight() pixels high (0 when
-//     the headers are switched off).
+//   * The column headers take the top, as high as the header height of the
+//     view settings (0 when the headers are switched off).
 //   * The row indicator, when shown, takes the left kIndicatorWidth pixels
 //     of the rows and of the header.
 //   * The visible columns follow from left to right in visible order, each
@@ -47,11 +47,8 @@ public:
            const ImageList& images, std::int32_t topIndex, std::int32_t clientWidth,
            std::int32_t clientHeight);
 
-    std::int32_t HeaderHeight() const noexcept { return headerHeight_; }
     BoundsRect CellRect(std::int32_t node, std::int32_t column) const;
-    BoundsRect HeaderRect(std::int32_t column) const;
     BoundsRect PictureRect(std::int32_t node) const;
-    BoundsRect ExpandButtonRect(std::int32_t node) const;
 
     // The node whose row holds the point, or kNoNode. The headers and the
     // empty area below the last row hold none.
@@ -69,6 +66,7 @@ private:
         std::int64_t length = 0;
     };
     bool Inside(std::int32_t x, std::int32_t y) const noexcept;
+    BoundsRect ExpandButtonRect(std::int32_t node) const;
     // Horizontal span of a visible column; length 0 when hidden.
     Span ColumnSpan(std::int32_t column) const;
     // Vertical span of a shown node's row; length 0 when not shown.

@@ -88,33 +88,26 @@ std::int32_t NodeTree::NextSibling(std::int32_t id) const {
     return next < siblings.size() ? siblings[next] : kNoNode;
 }
 
-std::vector<std::int32_t> NodeTree::InTreeOrder() const {
+std::vector<std::int32_t> NodeTree::Walk(const std::vector<std::int32_t>& top,
+                                         bool expandedOnly) const {
     std::vector<std::int32_t> order;
-    order.reserve(nodes_.size());
     // Depth first without recursion: deep trees must not exhaust the stack.
-    std::vector<std::int32_t> pending(topLevel_.rbegin(), topLevel_.rend());
+    std::vector<std::int32_t> pending(top.rbegin(), top.rend());
     while (!pending.empty()) {
         const std::int32_t id = pending.back();
         pending.pop_back();
         order.push_back(id);
-        const std::vector<std::int32_t>& children = Get(id).children;
-        pending.insert(pending.end(), children.rbegin(), children.rend());
+        const Node& node = Get(id);
+        if (node.expanded || !expandedOnly)
+            pending.insert(pending.end(), node.children.rbegin(), node.children.rend());
     }
     return order;
 }
 
+std::vector<std::int32_t> NodeTree::InTreeOrder() const { return Walk(topLevel_, false); }
+
 std::vector<std::int32_t> NodeTree::Descendants(std::int32_t id) const {
-    std::vector<std::int32_t> order;
-    const std::vector<std::int32_t>& top = Get(id).children;
-    std::vector<std::int32_t> pending(top.rbegin(), top.rend());
-    while (!pending.empty()) {
-        const std::int32_t next = pending.back();
-        pending.pop_back();
-        order.push_back(next);
-        const std::vector<std::int32_t>& children = Get(next).children;
-        pending.insert(pending.end(), children.rbegin(), children.rend());
-    }
-    return order;
+    return Walk(Get(id).children, false);
 }
 
 bool NodeTree::IsAncestor(std::int32_t ancestor, std::int32_t id) const {
@@ -154,18 +147,10 @@ bool NodeTree::IsShown(std::int32_t id) const {
 
 const std::vector<std::int32_t>& NodeTree::Visible() const {
     if (!visibleValid_) {
-        visible_.clear();
+        visible_ = Walk(topLevel_, true);
         visibleIndex_.clear();
-        std::vector<std::int32_t> pending(topLevel_.rbegin(), topLevel_.rend());
-        while (!pending.empty()) {
-            const std::int32_t id = pending.back();
-            pending.pop_back();
-            visibleIndex_.emplace(id, static_cast<std::int32_t>(visible_.size()));
-            visible_.push_back(id);
-            const Node& node = Get(id);
-            if (node.expanded)
-                pending.insert(pending.end(), node.children.rbegin(), node.children.rend());
-        }
+        for (std::size_t index = 0; index < visible_.size(); ++index)
+            visibleIndex_.emplace(visible_[index], static_cast<std::int32_t>(index));
         visibleValid_ = true;
     }
     return visible_;

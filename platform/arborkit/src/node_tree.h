@@ -83,6 +83,9 @@ public:
     template <class Less> void SortChildren(Less&& less);
 
 private:
+    // The nodes from `top` down, depth first in tree order; with
+    // `expandedOnly`, without the children of a collapsed node.
+    std::vector<std::int32_t> Walk(const std::vector<std::int32_t>& top, bool expandedOnly) const;
     std::vector<std::int32_t>& SiblingsOf(std::int32_t id);
     // Gives the siblings from `first` on their positions again.
     void Renumber(const std::vector<std::int32_t>& siblings, std::size_t first);

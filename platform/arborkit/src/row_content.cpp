@@ -11,8 +11,7 @@ std::u16string decimal(std::intptr_t number) {
 
 } // namespace
 
-std::u16string CellData::ShownText() const {
-    if (!displayText.IsAbsent()) return displayText.Text();
+std::u16string ValueText(const Value& value) {
     switch (value.GetKind()) {
     case Value::Kind::Nothing:
         return {};
@@ -24,6 +23,10 @@ std::u16string CellData::ShownText() const {
         return value.AsString().Text();
     }
     return {};
+}
+
+std::u16string CellData::ShownText() const {
+    return displayText.IsAbsent() ? ValueText(value) : displayText.Text();
 }
 
 CellData& RowContent::Cell(std::int32_t column) {

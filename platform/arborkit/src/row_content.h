@@ -35,10 +35,13 @@ struct CellData {
     bool alignCenter = false;
 
     // The text the cell shows: its display text when it has one, otherwise
-    // its value as text (a string as it is, an integer in decimal, nothing
-    // as the empty text).
+    // its value's text.
     std::u16string ShownText() const;
 };
+
+// A value as text: a string as it is, an integer in decimal, nothing as the
+// empty text.
+std::u16string ValueText(const Value& value);
 
 struct RowStyle {
     ComponentString fontName; // absent: the control's font
@@ -64,7 +67,6 @@ public:
     CellData& Cell(std::int32_t column);
     // The cell at `column`, or an empty one.
     const CellData& CellOrEmpty(std::int32_t column) const;
-    std::size_t StoredCellCount() const noexcept { return cells_.size(); }
 
     // The column at `column` is gone: its cell goes with it, and the cells
     // of the later columns move one index down, as the columns do.

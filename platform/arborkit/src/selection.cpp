@@ -66,7 +66,7 @@ void Selection::NodesRemoved(const std::vector<std::int32_t>& ids) {
     bool changed = false;
     for (std::int32_t id : ids) {
         changed = members_.erase(id) != 0 || changed;
-        if (id == focusedNode_) focusedNode_ = -1;
+        if (id == focusedNode_) focusedNode_ = kNoNode;
     }
     if (changed) {
         std::erase_if(selected_, [&](std::int32_t id) { return members_.count(id) == 0; });
@@ -75,15 +75,11 @@ void Selection::NodesRemoved(const std::vector<std::int32_t>& ids) {
 
 void Selection::AllNodesRemoved() noexcept {
     Clear();
-    focusedNode_ = -1;
+    focusedNode_ = kNoNode;
 }
 
 void Selection::ColumnRemoved(std::int32_t index) noexcept {
-    if (focusedColumn_ == index) {
-        focusedColumn_ = -1;
-    } else if (focusedColumn_ > index) {
-        --focusedColumn_;
-    }
+    focusedColumn_ = IndexAfterRemoval(focusedColumn_, index);
 }
 
 } // namespace ArborkitLib

@@ -11,6 +11,9 @@
 #ifndef ARBORKIT_SELECTION_H
 #define ARBORKIT_SELECTION_H
 
+#include "column_set.h"
+#include "node_tree.h"
+
 #include <cstdint>
 #include <unordered_set>
 #include <vector>
@@ -59,8 +62,8 @@ private:
     std::vector<std::int32_t> selected_;
     // The same nodes, for quick membership tests.
     std::unordered_set<std::int32_t> members_;
-    std::int32_t focusedNode_ = -1;
-    std::int32_t focusedColumn_ = -1;
+    std::int32_t focusedNode_ = kNoNode;
+    std::int32_t focusedColumn_ = kNoColumn;
 };
 
 } // namespace ArborkitLib

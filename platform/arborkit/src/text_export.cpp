@@ -55,25 +55,23 @@ void WriteExportFile(const std::u16string& fileName, const std::string& text) {
     }
     std::filesystem::path partial = target;
     partial += ".partial";
+    // Once created, the partial file never outlives a failure.
+    const auto failRemovingPartial = [&](const std::string& why) {
+        std::error_code ignored;
+        std::filesystem::remove(partial, ignored);
+        fail(why);
+    };
 
     {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         if (!out) fail("it cannot be created");
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            fail("writing it failed");
-        }
+        if (!out) failRemovingPartial("writing it failed");
     }
     std::error_code error;
     std::filesystem::rename(partial, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(partial, ignored);
-        fail(error.message());
-    }
+    if (error) failRemovingPartial(error.message());
 }
 
 } // namespace ArborkitLib

@@ -4,26 +4,17 @@
 #include "journal.h"
 #include "tree_list_control.h"
 
-#include <string>
-
 namespace ArborkitLib {
 
 std::shared_ptr<ITreeListControl> TreeComponentFactory::CreateTreeControl() {
     std::shared_ptr<TreeListControl> control = TreeListControl::Create();
     // Should the journal fail, the new control is released again here.
-    Journal::Line("CreateTreeControl")
-        .Result(IntPtr(reinterpret_cast<std::intptr_t>(control->Window())))
-        .Write();
+    Journal::Line("CreateTreeControl").Result(control->WindowHandle()).Write();
     return control;
 }
 
 void StandIn::RaiseEvent(HWND control, int eventType, std::shared_ptr<EventArgs> data) {
-    std::shared_ptr<TreeListControl> target = ControlRegistry::Find(control);
-    if (!target) {
-        throw ComponentError("no live tree-list control has the window " +
-                             std::to_string(reinterpret_cast<std::intptr_t>(control)));
-    }
-    target->RaiseTreeEvent(static_cast<TreeEventType>(eventType), data);
+    ControlRegistry::FindLive(control)->RaiseTreeEvent(static_cast<TreeEventType>(eventType), data);
 }
 
 std::shared_ptr<ITreeListControl> StandIn::FindControl(HWND control) {

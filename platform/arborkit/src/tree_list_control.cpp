@@ -64,8 +64,14 @@ std::shared_ptr<TreeListControl> TreeListControl::Create() {
 }
 
 TreeListControl::~TreeListControl() {
-    if (!disposed_ && window_ != nullptr) {
-        ControlRegistry::Remove(window_);
+    if (!disposed_) ReleaseWindow();
+}
+
+void TreeListControl::ReleaseWindow() {
+    // Should our window be gone already (its parent destroyed it) and its
+    // handle be in use by another control, the handle and its window are
+    // that control's: leave them alone.
+    if (window_ != nullptr && ControlRegistry::Release(window_, weak_from_this())) {
         DestroyWindow(window_);
     }
 }
@@ -73,8 +79,7 @@ TreeListControl::~TreeListControl() {
 void TreeListControl::Dispose() {
     if (!disposed_) {
         disposed_ = true;
-        ControlRegistry::Remove(window_);
-        DestroyWindow(window_);
+        ReleaseWindow();
         // A disposed control raises nothing, and handlers keep their targets
         // alive: let go of them.
         events_.Clear();
@@ -90,7 +95,7 @@ void TreeListControl::RaiseTreeEvent(TreeEventType type, const std::shared_ptr<E
     RequireLive();
     // A handler may release every other reference to this control.
     const std::shared_ptr<TreeListControl> keepAlive = shared_from_this();
-    events_.Raise(IntPtr(reinterpret_cast<std::intptr_t>(window_)), type, data);
+    events_.Raise(WindowHandle(), type, data);
 }
 
 TreeEvent& TreeListControl::Events() { return events_; }
@@ -100,7 +105,7 @@ TreeEvent& TreeListControl::Events() { return events_; }
 // ---------------------------------------------------------------------------
 
 IntPtr TreeListControl::Handle() {
-    return Run<IntPtr>("Handle", [&] { return IntPtr(reinterpret_cast<std::intptr_t>(window_)); });
+    return Run<IntPtr>("Handle", [&] { return WindowHandle(); });
 }
 
 void TreeListControl::ShowControl() {

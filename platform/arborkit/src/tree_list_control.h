@@ -54,6 +54,10 @@ public:
 
     // The control's window, without journaling.
     HWND Window() const noexcept { return window_; }
+    // The same, as the number the interface hands out for it.
+    IntPtr WindowHandle() const noexcept {
+        return IntPtr(reinterpret_cast<std::intptr_t>(window_));
+    }
 
     // Raises the control's TreeEvent as a user's action would.
     void RaiseTreeEvent(TreeEventType type, const std::shared_ptr<EventArgs>& data);
@@ -211,6 +215,9 @@ private:
     TreeListControl() = default;
 
     void RequireLive() const;
+    // Forgets the control's window and destroys it, unless the window's
+    // handle is no longer this control's.
+    void ReleaseWindow();
 
     template <class Work> static void Attempt(const char* name, Journal::Line& line, Work&& work) {
         try {
@@ -272,6 +279,9 @@ private:
     bool UserToggle(std::int32_t node, bool expand);
     // A click on a column header: sorts by a sortable column, with its event.
     bool UserSort(std::int32_t column);
+    // True when a clicked cell's node and column (kNoColumn: none) are still
+    // there after the handlers of the click's first events.
+    bool CellStillThere(std::int32_t row, std::int32_t column) const;
 
     HWND window_ = nullptr;
     bool disposed_ = false;

@@ -20,6 +20,10 @@ bool TreeListControl::RaiseUserEvent(TreeEventType type, std::shared_ptr<EventAr
     return !disposed_;
 }
 
+bool TreeListControl::CellStillThere(std::int32_t row, std::int32_t column) const {
+    return column != kNoColumn && nodes_.Contains(row) && column < columns_.Count();
+}
+
 bool TreeListControl::UserFocus(std::int32_t node, std::int32_t column, bool keepSelection) {
     const std::int32_t focusedColumn = column == kNoColumn ? selection_.FocusedColumn() : column;
     const bool focusMoves =
@@ -89,7 +93,7 @@ void TreeListControl::UserClick(std::int32_t x, std::int32_t y) {
     } else if (const std::int32_t row = layout.RowAt(x, y); row != kNoNode) {
         const std::int32_t column = layout.ColumnAt(x, y);
         if (!UserFocus(row, column, false)) return;
-        if (column != kNoColumn && nodes_.Contains(row) && column < columns_.Count() &&
+        if (CellStillThere(row, column) &&
             !RaiseUserEvent(TreeEventType::CellA,
                             std::make_shared<CellPositionArgs>(row, column))) {
             return;
@@ -113,10 +117,9 @@ void TreeListControl::UserDoubleClick(std::int32_t x, std::int32_t y) {
                         std::make_shared<CellLeftDoubleClickArgs>(x, y, row, column))) {
         return;
     }
-    // Double-clicking a node with children opens or closes it.
-    if (nodes_.Contains(row) && !nodes_.Get(row).children.empty()) {
-        UserToggle(row, !nodes_.Get(row).expanded);
-    }
+    // Double-clicking a node with children opens or closes it (a node
+    // without children stays as it is).
+    if (nodes_.Contains(row)) UserToggle(row, !nodes_.Get(row).expanded);
 }
 
 void TreeListControl::UserRightClick(std::int32_t x, std::int32_t y, TreeMouseButton button) {
@@ -130,7 +133,7 @@ void TreeListControl::UserRightClick(std::int32_t x, std::int32_t y, TreeMouseBu
         // A context click on a selected node keeps the selection it belongs
         // to; on any other node it selects that node alone.
         if (!UserFocus(row, column, true)) return;
-        if (column != kNoColumn && nodes_.Contains(row) && column < columns_.Count() &&
+        if (CellStillThere(row, column) &&
             !RaiseUserEvent(TreeEventType::CellRightClick,
                             std::make_shared<CellRightClickArgs>(x, y, button, row, column))) {
             return;
@@ -156,33 +159,24 @@ void TreeListControl::UserExpand(std::int32_t node, bool expand) {
 // The driver
 // ---------------------------------------------------------------------------
 
-namespace {
-
-std::shared_ptr<TreeListControl> liveControl(HWND control) {
-    std::shared_ptr<TreeListControl> found = ControlRegistry::Find(control);
-    if (!found) {
-        throw ComponentError("no live tree-list control has the window " +
-                             std::to_string(reinterpret_cast<std::intptr_t>(control)));
-    }
-    return found;
+void StandIn::Click(HWND control, int x, int y) {
+    ControlRegistry::FindLive(control)->UserClick(x, y);
 }
 
-} // namespace
-
-void StandIn::Click(HWND control, int x, int y) { liveControl(control)->UserClick(x, y); }
-
 void StandIn::DoubleClick(HWND control, int x, int y) {
-    liveControl(control)->UserDoubleClick(x, y);
+    ControlRegistry::FindLive(control)->UserDoubleClick(x, y);
 }
 
 void StandIn::RightClick(HWND control, int x, int y, TreeMouseButton button) {
-    liveControl(control)->UserRightClick(x, y, button);
+    ControlRegistry::FindLive(control)->UserRightClick(x, y, button);
 }
 
-void StandIn::Expand(HWND control, int nodeId) { liveControl(control)->UserExpand(nodeId, true); }
+void StandIn::Expand(HWND control, int nodeId) {
+    ControlRegistry::FindLive(control)->UserExpand(nodeId, true);
+}
 
 void StandIn::Collapse(HWND control, int nodeId) {
-    liveControl(control)->UserExpand(nodeId, false);
+    ControlRegistry::FindLive(control)->UserExpand(nodeId, false);
 }
 
 } // namespace ArborkitLib

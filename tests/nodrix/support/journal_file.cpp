@@ -1,7 +1,7 @@
 #include "journal_file.h"
 
-#include <cstdlib>
-#include <fstream>
+#include "test_support.h"
+
 #include <random>
 
 namespace testsupport {
@@ -10,37 +10,21 @@ namespace {
 constexpr const char* kVariable = "ARBORKIT_STANDIN_JOURNAL";
 }
 
-void setEnvironment(const char* name, const char* value) {
-#if defined(_WIN32)
-    _putenv_s(name, value == nullptr ? "" : value);
-#else
-    if (value == nullptr) {
-        unsetenv(name);
-    } else {
-        setenv(name, value, 1);
-    }
-#endif
-}
-
 ScopedJournal::ScopedJournal() {
     std::random_device random;
     path_ = std::filesystem::temp_directory_path() /
             ("arborkit-journal-" + std::to_string(random()) + "-" + std::to_string(random()));
-    setEnvironment(kVariable, path_.string().c_str());
+    test_support::setEnvironment(kVariable, path_.string());
 }
 
 ScopedJournal::~ScopedJournal() {
-    setEnvironment(kVariable, nullptr);
+    test_support::unsetEnvironment(kVariable);
     std::error_code ignored;
     std::filesystem::remove(path_, ignored);
 }
 
 std::vector<std::string> ScopedJournal::lines() const {
-    std::vector<std::string> result;
-    std::ifstream in(path_, std::ios::binary);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
+    return test_support::readLines(path_.string());
 }
 
 std::vector<std::string> ScopedJournal::linesStartingWith(const std::string& prefix) const {
@@ -57,7 +41,7 @@ void ScopedJournal::clear() const {
 }
 
 void ScopedJournal::makeUnwritable() const {
-    setEnvironment(kVariable, std::filesystem::temp_directory_path().string().c_str());
+    test_support::setEnvironment(kVariable, std::filesystem::temp_directory_path().string());
 }
 
 } // namespace testsupport

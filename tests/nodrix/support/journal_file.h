@@ -9,9 +9,6 @@
 
 namespace testsupport {
 
-// Sets (or, with null, removes) an environment variable of this process.
-void setEnvironment(const char* name, const char* value);
-
 class ScopedJournal {
 public:
     ScopedJournal();

@@ -2,6 +2,8 @@
 // through the installed header only.
 #include "arborkit/arborkit.h"
 #include "journal_file.h"
+#include "small_tree.h"
+#include "test_support.h"
 #include "test_window.h"
 
 #include <gmock/gmock.h>
@@ -11,13 +13,12 @@
 #include <vector>
 
 using namespace ArborkitLib;
+using namespace arborkit_test;
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testsupport::TestWindow;
 
 namespace {
-
-HWND windowOf(ITreeListControl& control) { return reinterpret_cast<HWND>(control.Handle().value); }
 
 std::string number(HWND window) { return std::to_string(reinterpret_cast<std::intptr_t>(window)); }
 
@@ -218,7 +219,7 @@ TEST_F(TreeEventTest, RaiseEventPassesHandleTypeAndDataObjectUnchanged) {
 TEST(ArborkitRaiseEvent, NeedsALiveControl) {
     auto control = TreeComponentFactory::CreateTreeControl();
     const HWND window = windowOf(*control);
-    dynamic_cast<IDisposable&>(*control).Dispose();
+    dispose(*control);
 
     EXPECT_THROW(StandIn::RaiseEvent(window, 0, nullptr), ComponentError);
     EXPECT_THROW(StandIn::RaiseEvent(nullptr, 0, nullptr), ComponentError);
@@ -227,7 +228,7 @@ TEST(ArborkitRaiseEvent, NeedsALiveControl) {
 std::shared_ptr<ITreeListControl> released;
 void disposesAndReleases(void*, IntPtr, TreeEventType, const std::shared_ptr<EventArgs>&) {
     calls.push_back({nullptr, 4, 0, 0, nullptr});
-    dynamic_cast<IDisposable&>(*released).Dispose();
+    dispose(*released);
     released.reset();
 }
 
@@ -267,7 +268,7 @@ TEST(ArborkitValues, AbsentStringsDifferFromEmptyOnes) {
 
 TEST(ArborkitValues, AValueGivesOnlyWhatItHolds) {
     const Value values[] = {Value(), Value::FromInt32(-7), Value::FromIntPtr(IntPtr(-7)),
-                            Value::FromString(ComponentString(u"7"))};
+                            textValue(u"7")};
     for (const Value& value : values) {
         const auto kind = value.GetKind();
         SCOPED_TRACE(static_cast<int>(kind));
@@ -307,7 +308,7 @@ TEST(ArborkitJournal, RecordsCreationOperationsSubscriptionsAndDisposal) {
         EXPECT_THROW(control->AddNode(ComponentString(), 3), ComponentError);
         control->Events().Add(TreeEventHandler(target, methodOne));
         control->Events().Remove(TreeEventHandler(target, methodOne));
-        dynamic_cast<IDisposable&>(*control).Dispose();
+        dispose(*control);
     }
     const std::string h = number(window);
     EXPECT_THAT(journal.lines(),
@@ -318,10 +319,10 @@ TEST(ArborkitJournal, RecordsCreationOperationsSubscriptionsAndDisposal) {
 }
 
 TEST(ArborkitJournal, WritesNothingWithoutAFileName) {
-    testsupport::setEnvironment("ARBORKIT_STANDIN_JOURNAL", nullptr);
+    test_support::unsetEnvironment("ARBORKIT_STANDIN_JOURNAL");
     auto control = TreeComponentFactory::CreateTreeControl();
     EXPECT_NO_THROW(control->Redraw(true));
-    testsupport::setEnvironment("ARBORKIT_STANDIN_JOURNAL", "");
+    test_support::setEnvironment("ARBORKIT_STANDIN_JOURNAL", "");
     EXPECT_NO_THROW(control->Redraw(true));
 }
 

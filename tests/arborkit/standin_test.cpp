@@ -15,12 +15,9 @@
 using namespace ArborkitLib;
 using namespace arborkit_test;
 using testing::ElementsAre;
-using testing::HasSubstr;
 using testsupport::TestWindow;
 
 namespace {
-
-std::string number(HWND window) { return std::to_string(reinterpret_cast<std::intptr_t>(window)); }
 
 // ---------------------------------------------------------------------------
 // Controls
@@ -310,7 +307,7 @@ TEST(ArborkitJournal, RecordsCreationOperationsSubscriptionsAndDisposal) {
         control->Events().Remove(TreeEventHandler(target, methodOne));
         dispose(*control);
     }
-    const std::string h = number(window);
+    const std::string h = testsupport::windowNumber(window);
     EXPECT_THAT(journal.lines(),
                 ElementsAre("CreateTreeControl\t=> " + h, "Handle\t=> " + h, "Redraw\tfalse",
                             "SetBounds\t10,20,100,50", "GetControlRect\t=> 10,20,100,50",
